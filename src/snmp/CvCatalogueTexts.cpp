@@ -11,9 +11,12 @@ const std::vector<std::string> kBuiltinCommonTexts = {
     "(CvCommon) Please enter a hex string whose length is less than [MAXLEN]!",
     "(CvCommon) Please enter a hex string whose length is [LEN]!",
     "(CvCommon) Please enter a number between [MIN] and [MAX]!",
-    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the number is less than [MAXCOUNT]!",
-    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the count of the number is equal to [COUNT]!",
-    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,each number is between [MIN] and [MAX]!",
+    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the "
+    "count of the number is less than [MAXCOUNT]!",
+    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,the "
+    "count of the number is equal to [COUNT]!",
+    "(CvCommon) Please enter a delimited number string with delimiter '[DELIMITER]'.\nHere,each "
+    "number is between [MIN] and [MAX]!",
     "(CvCommon) Out of range at index of array or list!",
     "(CvCommon) Destination buffer is undersize!",
     "(CvCommon) The source to dncrypt is not encrypted!",
@@ -127,11 +130,14 @@ const std::vector<std::string> kBuiltinCvSnmpTexts = {
     "(CvSNMP++) Bad item type of associated SNMP variable list!",
     "(CvSNMP++) Bad syntax of the associated SNMP variable's (partial) data!",
     "(CvSNMP++) Bad value of the associated SNMP variable's (partial) data!",
-    "(CvSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) data!",
-    "(CvSNMP++) No reference option list for a SNMP variable's (partial) data associating with a optional visual control!",
+    "(CvSNMP++) Out of range for the bit(byte) index of the associated SNMP variable's (partial) "
+    "data!",
+    "(CvSNMP++) No reference option list for a SNMP variable's (partial) data associating with a "
+    "optional visual control!",
     "(CvSNMP++) Bad type of the associated visual control!",
     "(CvSNMP++) Count of the associated visual controls is not enough!",
-    "(CvSNMP++) No system start time for the time whose data source is the SNMP variable's (partial) data with syntax timeticks!",
+    "(CvSNMP++) No system start time for the time whose data source is the SNMP variable's "
+    "(partial) data with syntax timeticks!",
     "(CvSNMP++) Count of the value items for the chart's history data is not enough!",
     "(CvSNMP++) Log database is not connected!",
     "(CvSNMP++) Log database field not found!",

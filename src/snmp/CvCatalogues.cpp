@@ -31,7 +31,9 @@ std::array<std::vector<std::string>, kCatalogueCount>& LoadedTexts() {
     return loaded;
 }
 
-std::size_t Slot(CvCatalogue catalogue) { return static_cast<std::size_t>(catalogue); }
+std::size_t Slot(CvCatalogue catalogue) {
+    return static_cast<std::size_t>(catalogue);
+}
 
 const std::string kEmpty;
 
@@ -105,7 +107,9 @@ const std::string& CodeMessage(int code) {
     return CatalogueText(CvCatalogue::CvSnmp, 28);
 }
 
-void CvRaise(int code) { throw CvException(CodeMessage(code), code); }
+void CvRaise(int code) {
+    throw CvException(CodeMessage(code), code);
+}
 
 CvSnmpResult MapSnmpResult(int result) {
     int code = kErrUnknown;

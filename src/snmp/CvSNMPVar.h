@@ -7,50 +7,46 @@ class CvOptionList;
 
 // Access flags of a descriptor (field 4).
 namespace CvAccess {
-enum : std::uint32_t {
-    notaccess = 0x01,  // index column: value decoded from the instance part
-    readonly = 0x02,
-    writeonly = 0x04,
-    readwrite = 0x06,
-    derived = 0x08,
-    hidden = 0x10,
-    invalid = 0x20,  // excluded from the exchange and the display
-    implied = 0x40,  // last variable-length index encoded without length
-};
-}
+constexpr std::uint32_t notaccess = 0x01;  // index column: value decoded from the instance part
+constexpr std::uint32_t readonly = 0x02;
+constexpr std::uint32_t writeonly = 0x04;
+constexpr std::uint32_t readwrite = 0x06;
+constexpr std::uint32_t derived = 0x08;
+constexpr std::uint32_t hidden = 0x10;
+constexpr std::uint32_t invalid = 0x20;  // excluded from the exchange and the display
+constexpr std::uint32_t implied = 0x40;  // last variable-length index encoded without length
+}  // namespace CvAccess
 
 // Syntax codes (field 3): ASN.1 tags below 0x48, the system's own display
 // syntaxes from 0x48, packed-field syntaxes from 0xC1.
 namespace CvSyntax {
-enum : std::uint32_t {
-    boolean = 1,
-    integer = 2,
-    bitstr = 3,
-    octetstr = 4,
-    null = 5,
-    objectid = 6,
-    ipaddress = 0x40,
-    counter = 0x41,
-    guage = 0x42,
-    timeticks = 0x43,
-    opaque = 0x44,
-    nsapaddr = 0x45,
-    counter64 = 0x46,
-    uinteger = 0x47,
-    double_ = 0x48,
-    macaddress = 0x49,
-    datetime = 0x4A,
-    bcdatetime = 0x4B,
-    displaystr = 0x4C,
-    ipv6address = 0x4D,
-    bool8 = 0xC1,
-    int8 = 0xC2,
-    uint8 = 0xC3,
-    bool16 = 0xC4,
-    int16 = 0xC5,
-    uint16 = 0xC6,
-};
-}
+constexpr std::uint32_t boolean = 1;
+constexpr std::uint32_t integer = 2;
+constexpr std::uint32_t bitstr = 3;
+constexpr std::uint32_t octetstr = 4;
+constexpr std::uint32_t null = 5;
+constexpr std::uint32_t objectid = 6;
+constexpr std::uint32_t ipaddress = 0x40;
+constexpr std::uint32_t counter = 0x41;
+constexpr std::uint32_t guage = 0x42;
+constexpr std::uint32_t timeticks = 0x43;
+constexpr std::uint32_t opaque = 0x44;
+constexpr std::uint32_t nsapaddr = 0x45;
+constexpr std::uint32_t counter64 = 0x46;
+constexpr std::uint32_t uinteger = 0x47;
+constexpr std::uint32_t double_ = 0x48;
+constexpr std::uint32_t macaddress = 0x49;
+constexpr std::uint32_t datetime = 0x4A;
+constexpr std::uint32_t bcdatetime = 0x4B;
+constexpr std::uint32_t displaystr = 0x4C;
+constexpr std::uint32_t ipv6address = 0x4D;
+constexpr std::uint32_t bool8 = 0xC1;
+constexpr std::uint32_t int8 = 0xC2;
+constexpr std::uint32_t uint8 = 0xC3;
+constexpr std::uint32_t bool16 = 0xC4;
+constexpr std::uint32_t int16 = 0xC5;
+constexpr std::uint32_t uint16 = 0xC6;
+}  // namespace CvSyntax
 
 // Item types: how a list is exchanged.
 constexpr std::uint8_t SVT_SV = 0;   // a group of scalars

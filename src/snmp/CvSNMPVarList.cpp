@@ -20,7 +20,9 @@ CvSNMPVarList::CvSNMPVarList(const CvSNMPVarDesc* table, std::uint8_t itemType,
     Append(table);
 }
 
-CvSNMPVarList::CvSNMPVarList(const CvSNMPVarList& other) { CopyItemsFrom(other); }
+CvSNMPVarList::CvSNMPVarList(const CvSNMPVarList& other) {
+    CopyItemsFrom(other);
+}
 
 void CvSNMPVarList::Assign(const CvSNMPVarList& other) {
     if (this != &other) {
@@ -49,7 +51,9 @@ void CvSNMPVarList::Append(const CvSNMPVarDesc* table) {
     }
 }
 
-void CvSNMPVarList::Clear() { Items.clear(); }
+void CvSNMPVarList::Clear() {
+    Items.clear();
+}
 
 CvSNMPVar& CvSNMPVarList::Item(std::int32_t i) {
     assert(i >= 0 && i < GetCount());

@@ -13,10 +13,10 @@
 // (except those handed over to OwnedOptionLists).
 class CvSNMPVarList {
 public:
-    std::string Instance;      // appended after "." to every item's Oid when a request is built
+    std::string Instance;  // appended after "." to every item's Oid when a request is built
     std::int32_t PKeyCount = 0;
     std::uint8_t ItemType = SVT_SV;
-    std::string Name;          // shown as "[VARLIST]" in status lines
+    std::string Name;  // shown as "[VARLIST]" in status lines
 
     CvSNMPVarList() = default;
     CvSNMPVarList(const CvSNMPVarDesc* table, std::uint8_t itemType, std::int32_t pKeyCount);

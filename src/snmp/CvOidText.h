@@ -1,0 +1,17 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Dotted decimal object identifiers ("1.3.6.1.2.1.1.1.0"): an optional leading
+// ".", sub-identifiers of 0 to 4294967295, at most 128 of them. An empty text
+// is an empty identifier. Returns false for anything else.
+bool ParseOidText(std::string_view text, std::vector<std::uint32_t>& subids);
+std::string OidToText(const std::vector<std::uint32_t>& subids);
+
+// Four decimal numbers of 0 to 255 joined by "."; surrounding blanks allowed.
+bool ParseDottedQuad(std::string_view text, std::array<std::uint8_t, 4>& bytes);
+std::string DottedQuad(std::string_view fourBytes);

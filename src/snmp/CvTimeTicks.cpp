@@ -1,0 +1,119 @@
+#include "CvTimeTicks.h"
+
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+constexpr std::uint64_t kTicksPerDay = 8640000;
+constexpr std::uint64_t kTicksPerHour = 360000;
+constexpr std::uint64_t kTicksPerMinute = 6000;
+constexpr std::uint64_t kTicksPerSecond = 100;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+class Scanner {
+public:
+    explicit Scanner(std::string_view text) : FText(text) {}
+
+    void SkipBlanks() {
+        while (FPos < FText.size() && (FText[FPos] == ' ' || FText[FPos] == '\t')) {
+            ++FPos;
+        }
+    }
+    bool Number(std::uint64_t& value) {
+        if (FPos >= FText.size() || !IsDigit(FText[FPos])) {
+            return false;
+        }
+        value = 0;
+        for (; FPos < FText.size() && IsDigit(FText[FPos]); ++FPos) {
+            value = value > kMax / 10 ? kMax
+                                      : value * 10 + static_cast<std::uint64_t>(FText[FPos] - '0');
+        }
+        return true;
+    }
+    bool Take(std::string_view word) {
+        if (FText.substr(FPos, word.size()) == word) {
+            FPos += word.size();
+            return true;
+        }
+        return false;
+    }
+    std::size_t Pos() const { return FPos; }
+    void Rewind(std::size_t pos) { FPos = pos; }
+
+    static constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+
+private:
+    std::string_view FText;
+    std::size_t FPos = 0;
+};
+
+std::uint64_t SaturatingProduct(std::uint64_t n, std::uint64_t unit) {
+    return n > Scanner::kMax / unit ? Scanner::kMax + 1 : n * unit;
+}
+
+}  // namespace
+
+std::string TimeTicksToText(std::uint32_t ticks) {
+    const unsigned long days = ticks / kTicksPerDay;
+    const unsigned long rest = ticks % kTicksPerDay;
+    const unsigned long h = rest / kTicksPerHour;
+    const unsigned long m = rest % kTicksPerHour / kTicksPerMinute;
+    const unsigned long s = rest % kTicksPerMinute / kTicksPerSecond;
+    const unsigned long hh = rest % kTicksPerSecond;
+    char buf[64];
+    if (days == 0) {
+        std::snprintf(buf, sizeof buf, "%lu:%02lu:%02lu.%02lu", h, m, s, hh);
+    } else if (days == 1) {
+        std::snprintf(buf, sizeof buf, "1 day %lu:%02lu:%02lu.%02lu", h, m, s, hh);
+    } else {
+        std::snprintf(buf, sizeof buf, "%lu days, %lu:%02lu:%02lu.%02lu", days, h, m, s, hh);
+    }
+    return buf;
+}
+
+std::uint32_t TextToTimeTicks(std::string_view text) {
+    Scanner in(text);
+    std::uint64_t total = 0;
+    std::uint64_t n = 0;
+
+    // Optional "n day" / "n days", then an optional ",".
+    in.SkipBlanks();
+    const std::size_t start = in.Pos();
+    if (in.Number(n)) {
+        in.SkipBlanks();
+        if (in.Take("days") || in.Take("day")) {
+            total += SaturatingProduct(n, kTicksPerDay);
+        } else {
+            in.Rewind(start);
+        }
+    }
+    in.SkipBlanks();
+    in.Take(",");
+    in.SkipBlanks();
+
+    // Clock part: each number counts only with its terminator, in the order
+    // hours ":", minutes ":", seconds "." hundredths.
+    const std::uint64_t units[] = {kTicksPerHour, kTicksPerMinute};
+    std::size_t stage = 0;
+    while (in.Number(n)) {
+        if (in.Take(":")) {
+            if (stage >= 2) {
+                break;
+            }
+            total += SaturatingProduct(n, units[stage++]);
+        } else if (in.Take(".")) {
+            std::uint64_t hundredths = 0;
+            in.Number(hundredths);
+            total += SaturatingProduct(n, kTicksPerSecond) + hundredths;
+            break;
+        } else {
+            break;
+        }
+    }
+    return total > Scanner::kMax ? std::numeric_limits<std::uint32_t>::max()
+                                 : static_cast<std::uint32_t>(total);
+}

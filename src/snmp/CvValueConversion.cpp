@@ -1,0 +1,198 @@
+#include "CvValueConversion.h"
+
+#include <array>
+#include <limits>
+#include <vector>
+
+#include "CvCatalogues.h"
+#include "CvDateTime.h"
+#include "CvException.h"
+#include "CvOidText.h"
+#include "CvOptionList.h"
+#include "CvRealDateTime.h"
+#include "CvTextUtil.h"
+#include "CvTimeTicks.h"
+
+namespace {
+
+const char kNull[] = "(NULL)";
+
+bool IsHexSyntax(std::uint32_t syntax) {
+    using namespace CvSyntax;
+    return syntax == bitstr || syntax == octetstr || syntax == opaque || syntax == macaddress ||
+           syntax == ipv6address;
+}
+
+std::string NumberText(const SnmpVarBind& vb) {
+    if (vb.IsSigned()) {
+        return std::to_string(vb.Integer);
+    }
+    if (vb.IsUnsigned()) {
+        return std::to_string(vb.Unsigned);
+    }
+    return kNull;
+}
+
+std::string TicksText(const SnmpVarBind& vb) {
+    std::uint64_t ticks = 0;
+    if (vb.IsUnsigned()) {
+        ticks = vb.Unsigned;
+    } else if (vb.IsSigned()) {
+        ticks = vb.Integer < 0 ? 0 : static_cast<std::uint64_t>(vb.Integer);
+    } else {
+        return kNull;
+    }
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
+    return TimeTicksToText(static_cast<std::uint32_t>(ticks > kMax ? kMax : ticks));
+}
+
+std::string ValueText(std::uint32_t syntax, const SnmpVarBind& vb) {
+    using namespace CvSyntax;
+    if (IsHexSyntax(syntax)) {
+        return vb.IsBytes() ? BytesToHex(vb.Bytes) : "";
+    }
+    if (vb.PrintableEmpty()) {
+        return syntax == displaystr ? "" : kNull;
+    }
+    switch (syntax) {
+        case boolean:
+            if (vb.IsSigned() || vb.IsUnsigned()) {
+                return vb.Integer != 0 || vb.Unsigned != 0 ? "true" : "false";
+            }
+            return kNull;
+        case integer:
+        case counter:
+        case guage:
+        case uinteger:
+        case counter64:
+            return NumberText(vb);
+        case null:
+            return kNull;
+        case objectid:
+            return vb.Tag == AsnTag::ObjectId ? vb.ObjectId : kNull;
+        case ipaddress:
+        case nsapaddr:
+            return vb.IsBytes() && vb.Bytes.size() == 4 ? DottedQuad(vb.Bytes) : kNull;
+        case timeticks:
+            return TicksText(vb);
+        case double_:
+            return vb.IsBytes() ? RealToText(BytesToDouble(vb.Bytes)) : kNull;
+        case datetime:
+            return vb.IsBytes() ? CvDateTime::FromBytes(vb.Bytes).ToText() : kNull;
+        case bcdatetime:
+            return vb.IsBytes() ? RealDateTimeToText(BytesToDouble(vb.Bytes)) : kNull;
+        case displaystr:
+            return vb.IsBytes() ? vb.Bytes : "";
+        default:
+            CvRaise(kErrBadSyntax);
+    }
+}
+
+void SetBytes(SnmpVarBind& vb, std::uint8_t tag, std::string bytes) {
+    vb.Tag = tag;
+    vb.Bytes = std::move(bytes);
+}
+
+void SetUnsigned(SnmpVarBind& vb, std::uint8_t tag, std::uint64_t value) {
+    vb.Tag = tag;
+    vb.Unsigned = value;
+}
+
+}  // namespace
+
+bool IsVariableSyntax(std::uint32_t syntax) {
+    return (syntax >= CvSyntax::boolean && syntax <= CvSyntax::objectid) ||
+           (syntax >= CvSyntax::ipaddress && syntax <= CvSyntax::ipv6address);
+}
+
+void VbToText(CvSNMPVar& item, const SnmpVarBind& vb) {
+    if (!IsVariableSyntax(item.Syntax)) {
+        CvRaise(kErrBadSyntax);
+    }
+    std::string text = ValueText(item.Syntax, vb);
+    item.Value = item.Options ? item.Options->ValueToLabel(text) : std::move(text);
+}
+
+void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb) {
+    using namespace CvSyntax;
+    if (!IsVariableSyntax(item.Syntax)) {
+        CvRaise(kErrBadSyntax);
+    }
+    const std::string text = item.Options ? item.Options->LabelToValue(item.Value) : item.Value;
+
+    SnmpVarBind out;
+    out.Oid = vb.Oid;
+    if (text == kNull) {
+        vb = std::move(out);
+        return;
+    }
+    switch (item.Syntax) {
+        case boolean:
+            out.Tag = AsnTag::Integer;
+            out.Integer = text == "true" ? 1 : 0;
+            break;
+        case integer:
+            out.Tag = AsnTag::Integer;
+            out.Integer = ReadLeadingInt32(text);
+            break;
+        case bitstr:
+        case octetstr:
+        case macaddress:
+        case ipv6address:
+            SetBytes(out, AsnTag::OctetString, HexToBytes(text));
+            break;
+        case opaque:
+            SetBytes(out, AsnTag::Opaque, HexToBytes(text));
+            break;
+        case null:
+            break;
+        case objectid: {
+            std::vector<std::uint32_t> subids;
+            if (!ParseOidText(Trim(text), subids)) {
+                CvRaise(kErrInvalidOid);
+            }
+            out.Tag = AsnTag::ObjectId;
+            out.ObjectId = OidToText(subids);
+            break;
+        }
+        case ipaddress:
+        case nsapaddr: {
+            std::array<std::uint8_t, 4> quad{};
+            if (!ParseDottedQuad(text, quad)) {
+                CvRaise(kErrInvalidAddress);
+            }
+            SetBytes(out, AsnTag::IpAddress, std::string(quad.begin(), quad.end()));
+            break;
+        }
+        case counter:
+            SetUnsigned(out, AsnTag::Counter32, ReadLeadingUInt32(text));
+            break;
+        case guage:
+            SetUnsigned(out, AsnTag::Gauge32, ReadLeadingUInt32(text));
+            break;
+        case uinteger:
+            SetUnsigned(out, AsnTag::UInteger32, ReadLeadingUInt32(text));
+            break;
+        case timeticks:
+            SetUnsigned(out, AsnTag::TimeTicks, TextToTimeTicks(text));
+            break;
+        case counter64:
+            SetUnsigned(out, AsnTag::Counter64, ReadLeadingUInt64(text));
+            break;
+        case double_:
+            SetBytes(out, AsnTag::OctetString, DoubleToBytes(ReadLeadingReal(text)));
+            break;
+        case datetime:
+            SetBytes(out, AsnTag::OctetString, CvDateTime::FromText(text).ToBytes());
+            break;
+        case bcdatetime:
+            SetBytes(out, AsnTag::OctetString, DoubleToBytes(TextToRealDateTime(text)));
+            break;
+        case displaystr:
+            SetBytes(out, AsnTag::OctetString, text);
+            break;
+        default:
+            CvRaise(kErrBadSyntax);
+    }
+    vb = std::move(out);
+}

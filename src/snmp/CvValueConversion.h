@@ -1,0 +1,20 @@
+#pragma once
+
+#include "CvSNMPVar.h"
+#include "SnmpVarBind.h"
+
+// Every value lives as display text in an item's Value. These convert between
+// that text and the value of a variable binding, by the item's syntax code and
+// through its option list. Unknown syntax codes raise -511.
+
+// Received value -> item.Value. A value of another kind than the syntax
+// expects (an INTEGER for an OCTET STRING item, say) shows as "(NULL)".
+void VbToText(CvSNMPVar& item, const SnmpVarBind& vb);
+
+// item.Value -> the value of `vb` (its Oid is left alone). "(NULL)" sends NULL.
+// A malformed object identifier raises -417, a malformed address -418, bad
+// hexadecimal or date text -518.
+void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb);
+
+// True for the syntax codes a variable (not a packed field) may have.
+bool IsVariableSyntax(std::uint32_t syntax);
