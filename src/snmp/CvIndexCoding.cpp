@@ -1,6 +1,5 @@
 #include "CvIndexCoding.h"
 
-#include <array>
 #include <bit>
 #include <vector>
 
@@ -164,10 +163,7 @@ Subids EncodeValue(std::uint32_t syntax, const std::string& text, bool implied) 
         case null:
             break;
         case objectid: {
-            Subids oid;
-            if (!ParseOidText(Trim(text), oid)) {
-                CvRaise(kErrInvalidOid);
-            }
+            const Subids oid = ValueOidSubids(text);
             if (!implied) {
                 out.push_back(static_cast<std::uint32_t>(oid.size()));
             }
@@ -175,14 +171,9 @@ Subids EncodeValue(std::uint32_t syntax, const std::string& text, bool implied) 
             break;
         }
         case ipaddress:
-        case nsapaddr: {
-            std::array<std::uint8_t, 4> quad{};
-            if (!ParseDottedQuad(text, quad)) {
-                CvRaise(kErrInvalidAddress);
-            }
-            out.assign(quad.begin(), quad.end());
+        case nsapaddr:
+            AppendBytes(out, ValueAddressBytes(text));
             break;
-        }
         case timeticks:
             out.push_back(TextToTimeTicks(text));
             break;

@@ -1,5 +1,7 @@
 #include "CvOidText.h"
 
+#include "CvCatalogues.h"
+#include "CvException.h"
 #include "CvTextUtil.h"
 
 namespace {
@@ -85,4 +87,20 @@ std::string DottedQuad(std::string_view fourBytes) {
         text += std::to_string(static_cast<unsigned char>(fourBytes[i]));
     }
     return text;
+}
+
+std::vector<std::uint32_t> ValueOidSubids(std::string_view text) {
+    std::vector<std::uint32_t> subids;
+    if (!ParseOidText(Trim(text), subids)) {
+        CvRaise(kErrInvalidOid);
+    }
+    return subids;
+}
+
+std::string ValueAddressBytes(std::string_view text) {
+    std::array<std::uint8_t, 4> quad{};
+    if (!ParseDottedQuad(text, quad)) {
+        CvRaise(kErrInvalidAddress);
+    }
+    return std::string(quad.begin(), quad.end());
 }

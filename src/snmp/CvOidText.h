@@ -15,3 +15,9 @@ std::string OidToText(const std::vector<std::uint32_t>& subids);
 // Four decimal numbers of 0 to 255 joined by "."; surrounding blanks allowed.
 bool ParseDottedQuad(std::string_view text, std::array<std::uint8_t, 4>& bytes);
 std::string DottedQuad(std::string_view fourBytes);
+
+// The sub-identifiers of an identifier given as a value (blanks around it
+// allowed); a malformed one raises -417.
+std::vector<std::uint32_t> ValueOidSubids(std::string_view text);
+// The four bytes of an address given as a value; a malformed one raises -418.
+std::string ValueAddressBytes(std::string_view text);

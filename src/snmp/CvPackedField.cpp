@@ -1,7 +1,6 @@
 #include "CvPackedField.h"
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <vector>
 
@@ -201,13 +200,8 @@ std::string TextToField(std::uint32_t syntax, std::string_view text) {
         case timeticks:
             return ToLittleEndian(TextToTimeTicks(text), 4);
         case ipaddress:
-        case nsapaddr: {
-            std::array<std::uint8_t, 4> quad{};
-            if (!ParseDottedQuad(text, quad)) {
-                CvRaise(kErrInvalidAddress);
-            }
-            return std::string(quad.begin(), quad.end());
-        }
+        case nsapaddr:
+            return ValueAddressBytes(text);
         case counter64:
             return ToLittleEndian(ReadLeadingUInt64(text), 8);
         case double_:
@@ -223,12 +217,8 @@ std::string TextToField(std::uint32_t syntax, std::string_view text) {
         case ipv6address:
             return HexToBytes(text);
         case objectid: {
-            std::vector<std::uint32_t> subids;
-            if (!ParseOidText(Trim(text), subids)) {
-                CvRaise(kErrInvalidOid);
-            }
             std::string bytes;
-            for (const std::uint32_t v : subids) {
+            for (const std::uint32_t v : ValueOidSubids(text)) {
                 bytes += ToLittleEndian(v, 4);
             }
             return bytes;

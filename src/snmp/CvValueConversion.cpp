@@ -1,6 +1,5 @@
 #include "CvValueConversion.h"
 
-#include <array>
 #include <limits>
 #include <vector>
 
@@ -146,24 +145,14 @@ void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb) {
             break;
         case null:
             break;
-        case objectid: {
-            std::vector<std::uint32_t> subids;
-            if (!ParseOidText(Trim(text), subids)) {
-                CvRaise(kErrInvalidOid);
-            }
+        case objectid:
             out.Tag = AsnTag::ObjectId;
-            out.ObjectId = OidToText(subids);
+            out.ObjectId = OidToText(ValueOidSubids(text));
             break;
-        }
         case ipaddress:
-        case nsapaddr: {
-            std::array<std::uint8_t, 4> quad{};
-            if (!ParseDottedQuad(text, quad)) {
-                CvRaise(kErrInvalidAddress);
-            }
-            SetBytes(out, AsnTag::IpAddress, std::string(quad.begin(), quad.end()));
+        case nsapaddr:
+            SetBytes(out, AsnTag::IpAddress, ValueAddressBytes(text));
             break;
-        }
         case counter:
             SetUnsigned(out, AsnTag::Counter32, ReadLeadingUInt32(text));
             break;
