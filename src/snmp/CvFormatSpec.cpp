@@ -1,0 +1,165 @@
+#include "CvFormatSpec.h"
+
+#include <cfloat>
+
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvTextUtil.h"
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Range bounds are written with these characters only.
+bool IsNumberChar(char c) {
+    return IsDigit(c) || c == '-' || c == '.';
+}
+
+[[noreturn]] void Reject() {
+    CvRaise(kErrBadFormatSpec);
+}
+
+// The run of accepted characters from `pos` on; an option without it is malformed.
+std::string_view TakeRun(std::string_view text, std::size_t& pos, bool (*accept)(char)) {
+    const std::size_t begin = pos;
+    while (pos < text.size() && accept(text[pos])) {
+        ++pos;
+    }
+    if (pos == begin) {
+        Reject();
+    }
+    return text.substr(begin, pos - begin);
+}
+
+// Returns false for an unknown type letter.
+bool SetTypeDefaults(CvFormatSpec& spec) {
+    switch (spec.Type) {
+        case 'i':
+            spec.Min = -2147483648.0;
+            spec.Max = 2147483647.0;
+            return true;
+        case 'u':
+        case 'n':
+            spec.Min = 0;
+            spec.Max = 4294967295.0;
+            return true;
+        case 'f':
+            // The smallest positive normal double: a plain "%f" refuses 0 and negatives.
+            spec.Min = DBL_MIN;
+            spec.Max = DBL_MAX;
+            return true;
+        case 'h':
+        case 's':
+            // Texts have no range; keep one that nothing can fall outside of.
+            spec.Min = -DBL_MAX;
+            spec.Max = DBL_MAX;
+            return true;
+        default:
+            return false;
+    }
+}
+
+// "a", "f" and "n" directly after the digits of "l". An "n" followed by a
+// number is the minimum option instead.
+void TakeLengthFlags(std::string_view options, std::size_t& pos, CvFormatSpec& spec) {
+    for (int taken = 0; taken < 3 && pos < options.size(); ++taken) {
+        const char c = options[pos];
+        const bool numberFollows = pos + 1 < options.size() && IsNumberChar(options[pos + 1]);
+        std::uint16_t flag = 0;
+        if (c == 'a') {
+            flag = CvFormatSpec::kAdvanceWhenFull;
+        } else if (c == 'f') {
+            flag = CvFormatSpec::kExactLength;
+        } else if (c == 'n' && !numberFollows) {
+            flag = CvFormatSpec::kNotEmpty;
+        } else {
+            return;
+        }
+        spec.Flags |= flag;
+        ++pos;
+    }
+}
+
+void ParseOptions(std::string_view options, CvFormatSpec& spec) {
+    std::size_t pos = 0;
+    while (pos < options.size()) {
+        const char letter = options[pos++];
+        switch (letter) {
+            case 'n':
+                spec.Min = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
+                break;
+            case 'x':
+                spec.Max = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
+                break;
+            case 'l':
+                spec.MaxLength = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
+                TakeLengthFlags(options, pos, spec);
+                break;
+            case 'w':
+                spec.Width = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
+                break;
+            case 'e':
+                if (pos >= options.size()) {
+                    Reject();
+                }
+                spec.AdvanceChar = options[pos++];
+                break;
+            default:
+                Reject();
+        }
+    }
+}
+
+}  // namespace
+
+CvFormatSpec ParseFormatSpec(std::string_view spec) {
+    if (spec.size() < 2 || spec[0] != '%') {
+        Reject();
+    }
+    CvFormatSpec result;
+    result.Type = spec[1];
+    if (!SetTypeDefaults(result)) {
+        Reject();
+    }
+    std::size_t pos = 2;
+    if (result.Type == 'n') {
+        if (pos >= spec.size()) {
+            Reject();
+        }
+        result.Delimiter = spec[pos++];
+    }
+    if (pos == spec.size()) {
+        return result;
+    }
+    // Anything after the type must be one complete option part.
+    if (spec[pos] != '{' || spec.size() - pos < 2 || spec.back() != '}') {
+        Reject();
+    }
+    ParseOptions(spec.substr(pos + 1, spec.size() - pos - 2), result);
+    return result;
+}
+
+std::vector<std::string> SplitFormatSpecs(std::string_view format) {
+    std::vector<std::string> specs;
+    std::size_t pos = format.find('%');
+    while (pos != std::string_view::npos) {
+        const std::size_t next = format.find('%', pos + 1);
+        const std::size_t length = next == std::string_view::npos ? next : next - pos;
+        specs.emplace_back(format.substr(pos, length));
+        pos = next;
+    }
+    return specs;
+}
+
+int CountFormatControls(std::string_view format) {
+    constexpr std::string_view kTypeLetters = "shiufn";
+    int count = 0;
+    for (std::size_t i = 0; i + 1 < format.size(); ++i) {
+        if (format[i] == '%' && kTypeLetters.find(format[i + 1]) != std::string_view::npos) {
+            ++count;
+        }
+    }
+    return count;
+}

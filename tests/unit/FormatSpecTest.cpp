@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+#include <vector>
+
+#include "CvCatalogues.h"
+#include "CvFormatSpec.h"
+#include "TestSupport.h"
+
+namespace {
+
+constexpr std::uint16_t kA = CvFormatSpec::kAdvanceWhenFull;
+constexpr std::uint16_t kF = CvFormatSpec::kExactLength;
+constexpr std::uint16_t kN = CvFormatSpec::kNotEmpty;
+
+struct ParsedCase {
+    const char* Spec;
+    char Type;
+    char Delimiter;
+    double Min;
+    double Max;
+    std::int32_t MaxLength;
+    std::uint16_t Flags;
+    std::int32_t Width;
+    char AdvanceChar;
+};
+
+void PrintTo(const ParsedCase& c, std::ostream* os) {
+    *os << c.Spec;
+}
+
+class FormatSpecParseTest : public ::testing::TestWithParam<ParsedCase> {};
+
+TEST_P(FormatSpecParseTest, ReadsEveryField) {
+    const ParsedCase& c = GetParam();
+    const CvFormatSpec spec = ParseFormatSpec(c.Spec);
+    EXPECT_EQ(spec.Type, c.Type);
+    EXPECT_EQ(spec.Delimiter, c.Delimiter);
+    EXPECT_EQ(spec.Min, c.Min);
+    EXPECT_EQ(spec.Max, c.Max);
+    EXPECT_EQ(spec.MaxLength, c.MaxLength);
+    EXPECT_EQ(spec.Flags, c.Flags);
+    EXPECT_EQ(spec.Width, c.Width);
+    EXPECT_EQ(spec.AdvanceChar, c.AdvanceChar);
+}
+
+constexpr double kIntMin = -2147483648.0;
+constexpr double kIntMax = 2147483647.0;
+constexpr double kUIntMax = 4294967295.0;
+
+INSTANTIATE_TEST_SUITE_P(
+    Specs, FormatSpecParseTest,
+    ::testing::Values(ParsedCase{"%i{n0x255l3}", 'i', 0, 0, 255, 3, 0, 0, 0},
+                      ParsedCase{"%i", 'i', 0, kIntMin, kIntMax, 0, 0, 0, 0},
+                      ParsedCase{"%i{}", 'i', 0, kIntMin, kIntMax, 0, 0, 0, 0},
+                      ParsedCase{"%i{n1x4094}", 'i', 0, 1, 4094, 0, 0, 0, 0},
+                      ParsedCase{"%i{n600x4000l4a}", 'i', 0, 600, 4000, 4, kA, 0, 0},
+                      ParsedCase{"%u", 'u', 0, 0, kUIntMax, 0, 0, 0, 0},
+                      // The smallest positive double, not the most negative one.
+                      ParsedCase{"%f", 'f', 0, DBL_MIN, DBL_MAX, 0, 0, 0, 0},
+                      ParsedCase{"%f{n-1.5x2.25}", 'f', 0, -1.5, 2.25, 0, 0, 0, 0},
+                      ParsedCase{"%s{l16}", 's', 0, -DBL_MAX, DBL_MAX, 16, 0, 0, 0},
+                      ParsedCase{"%h{l12fn}", 'h', 0, -DBL_MAX, DBL_MAX, 12, kF | kN, 0, 0},
+                      ParsedCase{"%s{l8nfa}", 's', 0, -DBL_MAX, DBL_MAX, 8, kA | kF | kN, 0, 0},
+                      ParsedCase{"%n,{l4f}", 'n', ',', 0, kUIntMax, 4, kF, 0, 0},
+                      ParsedCase{"%n.{n1x4094l8}", 'n', '.', 1, 4094, 8, 0, 0, 0},
+                      // After the length an "n" with a number is the minimum, without one the flag.
+                      ParsedCase{"%i{l4n5}", 'i', 0, 5, kIntMax, 4, 0, 0, 0},
+                      ParsedCase{"%i{l4nx9}", 'i', 0, kIntMin, 9, 4, kN, 0, 0},
+                      ParsedCase{"%i{l4n-3}", 'i', 0, -3, kIntMax, 4, 0, 0, 0},
+                      ParsedCase{"%i{l99999999999w99999999999}", 'i', 0, kIntMin, kIntMax,
+                                 2147483647, 0, 2147483647, 0},
+                      ParsedCase{"%s{w120e.l3}", 's', 0, -DBL_MAX, DBL_MAX, 3, 0, 120, '.'},
+                      ParsedCase{"%s{e}}", 's', 0, -DBL_MAX, DBL_MAX, 0, 0, 0, '}'}));
+
+class FormatSpecRejectTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FormatSpecRejectTest, RaisesBadFormatSpec) {
+    try {
+        ParseFormatSpec(GetParam());
+        ADD_FAILURE() << "accepted";
+    } catch (const CvException& e) {
+        EXPECT_EQ(e.Code(), kErrBadFormatSpec);
+        EXPECT_EQ(e.Message(), "(CvCommon) Bad format specifier of edit's constraint!");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Specs, FormatSpecRejectTest,
+                         ::testing::Values("", "%", "i", "i{n0}", " %i", "%x", "%I", "%n",
+                                           "%i{n0x255l3", "%i{", "%i}", "%iabc", "%i{n0}x",
+                                           "%i{q5}", "%i{N5}", "%i{n}", "%i{x}", "%i{nx5}", "%i{l}",
+                                           "%i{la}", "%i{w}", "%s{e}", "%i{l3aaaa}", "%i{n1}}"));
+
+TEST(FormatSpecSplitTest, OneSpecPerControl) {
+    const std::string one = "%i{n0x255l3}";
+    EXPECT_EQ(SplitFormatSpecs(one + one + one + one), std::vector<std::string>(4, one));
+    EXPECT_EQ(CountFormatControls(one + one + one + one), 4);
+
+    EXPECT_EQ(SplitFormatSpecs("%n,{l4}%s"), (std::vector<std::string>{"%n,{l4}", "%s"}));
+    EXPECT_EQ(SplitFormatSpecs("ab%i%s"), (std::vector<std::string>{"%i", "%s"}));
+    EXPECT_TRUE(SplitFormatSpecs("").empty());
+    EXPECT_TRUE(SplitFormatSpecs("none").empty());
+}
+
+TEST(FormatSpecSplitTest, CountsOnlyTypeLetters) {
+    EXPECT_EQ(CountFormatControls(""), 0);
+    EXPECT_EQ(CountFormatControls("100%"), 0);
+    EXPECT_EQ(CountFormatControls("%x%s%h%u%f%n,%i"), 6);
+    EXPECT_EQ(CountFormatControls("%%i"), 1);
+}
+
+}  // namespace
