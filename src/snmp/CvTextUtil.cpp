@@ -248,7 +248,7 @@ std::string HexToBytes(std::string_view text) {
     std::string digits;
     digits.reserve(text.size());
     for (const char c : text) {
-        if (c == ' ') {
+        if (c == ' ' || c == '\t') {
             continue;
         }
         if (HexDigit(c) < 0) {

@@ -29,7 +29,8 @@ bool StartsWith(std::string_view text, std::string_view prefix, bool caseSensiti
 
 // The number formed by the leading characters: optional blanks, an optional
 // sign (signed and real readers only), then digits; 0 when there are none.
-// Values beyond the type saturate.
+// Integers beyond the type saturate; reals beyond the double range read as
+// infinity.
 std::int64_t ReadLeadingInt64(std::string_view text);
 std::uint64_t ReadLeadingUInt64(std::string_view text);
 std::int32_t ReadLeadingInt32(std::string_view text);
@@ -44,7 +45,7 @@ std::string RealToText(double value);
 
 // Two upper-case hexadecimal digits per byte, no separators.
 std::string BytesToHex(std::string_view bytes);
-// Reads hexadecimal text back: blanks ignored, either case, an odd digit
+// Reads hexadecimal text back: blanks (spaces, tabs) ignored, either case, an odd digit
 // count makes the first digit a byte by itself. Any other character raises
 // -518 (bad value).
 std::string HexToBytes(std::string_view text);

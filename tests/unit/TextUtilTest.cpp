@@ -174,14 +174,13 @@ TEST_P(TextUtilHexToBytesTest, ReadsHexText) {
     EXPECT_EQ(HexToBytes(GetParam().Text), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(TextUtilCases, TextUtilHexToBytesTest,
-                         ::testing::Values(TextCase{"001122AABBCC", "\x00\x11\x22\xAA\xBB\xCC"s},
-                                           TextCase{"aabbcc", "\xAA\xBB\xCC"s},
-                                           TextCase{"aBcD", "\xAB\xCD"s},
-                                           TextCase{"00 11 22", "\x00\x11\x22"s},
-                                           TextCase{" 0 01 ", "\x00\x01"s},
-                                           TextCase{"ABC", "\x0A\xBC"s}, TextCase{"F", "\x0F"s},
-                                           TextCase{"", ""}, TextCase{"   ", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    TextUtilCases, TextUtilHexToBytesTest,
+    ::testing::Values(TextCase{"001122AABBCC", "\x00\x11\x22\xAA\xBB\xCC"s},
+                      TextCase{"aabbcc", "\xAA\xBB\xCC"s}, TextCase{"aBcD", "\xAB\xCD"s},
+                      TextCase{"00 11 22", "\x00\x11\x22"s}, TextCase{"00\t11", "\x00\x11"s},
+                      TextCase{" 0 01 ", "\x00\x01"s}, TextCase{"ABC", "\x0A\xBC"s},
+                      TextCase{"F", "\x0F"s}, TextCase{"", ""}, TextCase{"   ", ""}));
 
 TEST(TextUtilTest, HexRoundTripOfEveryByte) {
     std::string bytes;
