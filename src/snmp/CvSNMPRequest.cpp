@@ -1,0 +1,394 @@
+#include "CvSNMPRequest.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <memory>
+
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvExpression.h"
+#include "CvIndexCoding.h"
+#include "CvNumList.h"
+#include "CvSNMPSession.h"
+#include "CvSNMPSettings.h"
+#include "CvSNMPTarget.h"
+#include "CvValueConversion.h"
+#include "SnmpTransport.h"
+
+namespace {
+
+constexpr int kFirstRead = 0;
+constexpr int kNextRead = 1;
+constexpr int kWrite = 2;
+constexpr int kDestroyWaitMs = 6000;
+const char kNotDone[] = "(NOTDONE)";
+
+SnmpSession& Session() {
+    SnmpSession* session = GlobalSession();
+    if (session == nullptr) {
+        CvRaise(kErrCreateSession);
+    }
+    return *session;
+}
+
+[[noreturn]] void RaiseResult(int result) {
+    const CvSnmpResult mapped = MapSnmpResult(result);
+    throw CvException(mapped.Message, mapped.Code);
+}
+
+std::string Joined(const std::string& oid, const std::string& suffix) {
+    return suffix.empty() ? oid : oid + "." + suffix;
+}
+
+}  // namespace
+
+CvSNMPRequest::CvSNMPRequest()
+    : Timeout(DefaultTimeout),
+      Address(GlobalDevice().Address),
+      Port(GlobalDevice().Port),
+      ContextEngineID(GlobalScope().ContextEngineID),
+      ContextName(GlobalScope().ContextName),
+      Version(GlobalSecurity().Version),
+      ReadCommunity(GlobalSecurity().ReadCommunity),
+      WriteCommunity(GlobalSecurity().WriteCommunity),
+      SecurityModel(GlobalSecurity().SecurityModel),
+      SecurityLevel(GlobalSecurity().SecurityLevel),
+      SecurityName(GlobalSecurity().SecurityName),
+      AuthPassword(GlobalSecurity().AuthPassword),
+      PrivPassword(GlobalSecurity().PrivPassword),
+      AuthProtocol(GlobalSecurity().AuthProtocol),
+      PrivProtocol(GlobalSecurity().PrivProtocol) {}
+
+CvSNMPRequest::~CvSNMPRequest() {
+    Alive = false;
+    if (Outstanding > 0 && QCoreApplication::instance() != nullptr) {
+        // A wake-up timer keeps the wait bounded even if the pump is stopped.
+        QTimer wakeUp;
+        wakeUp.start(50);
+        const QDeadlineTimer deadline(kDestroyWaitMs);
+        while (Outstanding > 0 && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        }
+    }
+    if (SnmpSession* session = GlobalSession()) {
+        for (const std::uint64_t id : FPending) {
+            session->Cancel(id);
+        }
+    }
+}
+
+std::string CvSNMPRequest::ExpandItemRefs(const std::string& expr, bool quoteStrings, char marker) {
+    return ::ExpandItemRefs(Vars, expr, marker, quoteStrings);
+}
+
+std::string CvSNMPRequest::DecodeIndex(std::int32_t keyIndex, const std::string& suffix) {
+    return ::DecodeIndex(Vars, keyIndex, suffix);
+}
+
+std::string CvSNMPRequest::EncodeIndex(std::int32_t keyIndex) {
+    return ::EncodeIndex(Vars, keyIndex);
+}
+
+void CvSNMPRequest::VbToText(std::int32_t itemIndex, const SnmpVarBind& vb) {
+    ::VbToText(Vars.Item(itemIndex), vb);
+}
+
+void CvSNMPRequest::TextToVb(std::int32_t itemIndex, SnmpVarBind& vb) {
+    ::TextToVb(Vars.Item(itemIndex), vb);
+}
+
+void CvSNMPRequest::ComputeExpr(std::int32_t itemIndex, bool afterRead) {
+    ComputeItemExpr(Vars, itemIndex, afterRead);
+}
+
+bool CvSNMPRequest::PassesFilter(const std::string& condition) {
+    return condition.empty() || EvaluateCondition(ExpandItemRefs(condition, true, '$'));
+}
+
+bool CvSNMPRequest::ColumnEnded(const std::string& expected, const std::string& previous,
+                                const std::string& received) {
+    if (!Vars.IsTable()) {
+        return false;
+    }
+    const bool inside =
+        received.size() > expected.size() && received.compare(0, expected.size(), expected) == 0;
+    return !inside || received == previous;
+}
+
+bool CvSNMPRequest::RowPasses(const std::string& condition) {
+    return PassesFilter(condition) && PassesFilter(Filter);
+}
+
+std::string CvSNMPRequest::Base(std::int32_t i) const {
+    return Joined(Vars.Item(i).Oid, Vars.Instance);
+}
+
+void CvSNMPRequest::CheckItemType() const {
+    if (Vars.ItemType > MVT_UMV) {
+        CvRaise(kErrBadItemType);
+    }
+}
+
+std::vector<SnmpVarBind> CvSNMPRequest::ComposePdu(int kind) {
+    CheckItemType();
+    if (kind == kNextRead && !Vars.IsTable()) {
+        CvRaise(kErrGetNextSingle);
+    }
+    const std::string rowIndex = kind == kWrite && Vars.IsTable() ? EncodeRowIndex(Vars) : "";
+    std::vector<SnmpVarBind> vbs;
+    for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+        CvSNMPVar& item = Vars.Item(i);
+        SnmpVarBind vb;
+        if (kind == kWrite) {
+            if (!Vars.IsWritable(i) || (Vars.IsTable() && i < Vars.PKeyCount)) {
+                continue;
+            }
+            vb.Oid = Vars.ItemType == SVT_SV ? Base(i) + ".0"
+                     : Vars.IsTable()        ? Joined(Base(i), rowIndex)
+                                             : Base(i);
+            TextToVb(i, vb);
+        } else {
+            if (!Vars.IsReadable(i)) {
+                continue;
+            }
+            if (kind == kFirstRead) {
+                item.InstanceOid.clear();
+                vb.Oid = Vars.ItemType == SVT_SV ? Base(i) + ".0" : Base(i);
+            } else {
+                vb.Oid = item.InstanceOid;
+            }
+        }
+        vbs.push_back(std::move(vb));
+    }
+    return vbs;
+}
+
+CvSNMPRequest::Outcome CvSNMPRequest::StoreResponse(int code, const SnmpResponse& response) {
+    std::size_t p = 0;
+    std::int32_t readable = 0;
+    std::int32_t ended = 0;
+    bool haveRowIndex = false;
+    std::string rowIndex;
+    for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+        if (!Vars.IsReadable(i)) {
+            continue;
+        }
+        ++readable;
+        if (p >= response.Vbs.size()) {
+            RaiseResult(SnmpResult::InvalidPdu);  // the agent left bindings out
+        }
+        const SnmpVarBind& vb = response.Vbs[p++];
+        CvSNMPVar& item = Vars.Item(i);
+        const std::string expected = Base(i);
+        if (code == kErrNoSuchName) {
+            // A v1 agent answers the get-next past its last object with
+            // noSuchName and the OID it was given.
+            return item.InstanceOid == vb.Oid ? Outcome::EchoedEnd : Outcome::NoSuchName;
+        }
+        if (ColumnEnded(expected, item.InstanceOid, vb.Oid)) {
+            ++ended;
+            item.Value = kNotDone;
+            item.InstanceOid = Joined(expected, EncodeRowIndex(Vars));
+            continue;
+        }
+        VbToText(i, vb);
+        item.InstanceOid = vb.Oid;
+        // The row index comes from a column still inside its table: an
+        // ended column's OID belongs to another column or table.
+        if (!haveRowIndex && vb.Oid.size() > expected.size()) {
+            rowIndex = vb.Oid.substr(expected.size() + 1);
+            haveRowIndex = true;
+        }
+    }
+    if (readable > 0 && ended == readable) {
+        return Outcome::Ended;
+    }
+    if (Vars.IsTable()) {
+        DecodeKeys(rowIndex);
+    }
+    for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+        ComputeExpr(i, true);
+    }
+    return Vars.IsTable() ? Outcome::Row : Outcome::Single;
+}
+
+void CvSNMPRequest::DecodeKeys(const std::string& rowIndex) {
+    std::string rest = rowIndex;
+    for (std::int32_t k = 0; k < Vars.PKeyCount; ++k) {
+        if (rest.empty() || k >= Vars.GetCount()) {
+            CvRaise(kErrBadKeyCount);
+        }
+        if (!Vars.IsReadable(k)) {
+            Vars.Item(k).InstanceOid = Base(k) + "." + rowIndex;
+        }
+        rest = DecodeIndex(k, rest);
+    }
+}
+
+bool CvSNMPRequest::Read(bool first) {
+    if (!Alive) {
+        return false;
+    }
+    CheckItemType();
+    const SnmpTarget target = BuildTargets(*this);
+    const std::vector<SnmpVarBind> vbs = ComposePdu(first ? kFirstRead : kNextRead);
+    const SnmpOperation op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
+                                 ? SnmpOperation::GetNext
+                                 : SnmpOperation::Get;
+    SnmpResponse response;
+    const CvSnmpResult mapped = MapSnmpResult(Session().Exchange(target, op, vbs, response));
+    if (mapped.Code != kOk && !(mapped.Code == kErrNoSuchName && Vars.IsTable())) {
+        throw CvException(mapped.Message, mapped.Code);
+    }
+    switch (StoreResponse(mapped.Code, response)) {
+        case Outcome::Row:
+            return true;
+        case Outcome::NoSuchName:
+            throw CvException(mapped.Message, mapped.Code);
+        default:
+            return false;
+    }
+}
+
+void CvSNMPRequest::ReadAsync(CvSNMPCompletion callback, void* context, bool first) {
+    if (!Alive) {
+        return;
+    }
+    CheckItemType();
+    const int op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
+                       ? static_cast<int>(SnmpOperation::GetNext)
+                       : static_cast<int>(SnmpOperation::Get);
+    SendAsync(op, ComposePdu(first ? kFirstRead : kNextRead), callback, context, true);
+}
+
+void CvSNMPRequest::PrepareWrite(const std::string& selection,
+                                 const std::vector<std::string>* values,
+                                 std::vector<SnmpVarBind>& vbs) {
+    // Flags and values change only while the PDU is built.
+    std::vector<std::pair<std::uint32_t, std::string>> saved;
+    for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+        saved.emplace_back(Vars.Item(i).Access, Vars.Item(i).Value);
+    }
+    auto restore = [&] {
+        for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+            Vars.Item(i).Access = saved[static_cast<std::size_t>(i)].first;
+            Vars.Item(i).Value = saved[static_cast<std::size_t>(i)].second;
+        }
+    };
+    try {
+        if (!selection.empty()) {
+            CvNumList<std::int32_t> selected(',');
+            selected.Parse(selection);
+            for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+                CvSNMPVar& item = Vars.Item(i);
+                const std::int32_t position = selected.IndexOf(i);
+                if (position < 0) {
+                    item.Access |= CvAccess::invalid;
+                    continue;
+                }
+                item.Access &= ~CvAccess::invalid;
+                if (values != nullptr && static_cast<std::size_t>(position) < values->size()) {
+                    item.Value = (*values)[static_cast<std::size_t>(position)];
+                }
+            }
+        }
+        for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+            ComputeExpr(i, false);
+        }
+        vbs = ComposePdu(kWrite);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+bool CvSNMPRequest::Write(bool readBack, const std::string& selection,
+                          const std::vector<std::string>* values) {
+    if (!Alive) {
+        return false;
+    }
+    CheckItemType();
+    std::vector<SnmpVarBind> vbs;
+    PrepareWrite(selection, values, vbs);
+    const SnmpTarget target = BuildTargets(*this);
+    SnmpResponse response;
+    const int result = Session().Exchange(target, SnmpOperation::Set, vbs, response);
+    if (result != SnmpResult::Success) {
+        RaiseResult(result);
+    }
+    return readBack && StoreResponse(kOk, response) == Outcome::Row;
+}
+
+void CvSNMPRequest::WriteAsync(CvSNMPCompletion callback, void* context, bool readBack,
+                               const std::string& selection,
+                               const std::vector<std::string>* values) {
+    if (!Alive) {
+        return;
+    }
+    CheckItemType();
+    std::vector<SnmpVarBind> vbs;
+    PrepareWrite(selection, values, vbs);
+    SendAsync(static_cast<int>(SnmpOperation::Set), std::move(vbs), callback, context, readBack);
+}
+
+void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPCompletion callback,
+                              void* context, bool storeResults) {
+    const SnmpTarget target = BuildTargets(*this);
+    auto id = std::make_shared<std::uint64_t>(0);  // known once sent; completions come later
+    const int sent = Session().Send(
+        target, static_cast<SnmpOperation>(op), vbs,
+        [this, callback, context, storeResults, id, address = target.Address, port = target.Port](
+            int result, const SnmpResponse& response) {
+            FPending.erase(*id);
+            if (result == SnmpResult::SessionClosed) {
+                --Outstanding;  // the session ended with the exchange pending
+                return;
+            }
+            CvSNMPError error;
+            error.AgentAddress = address;
+            error.AgentPort = port;
+            Complete(result, response, storeResults, error);
+            callback(context, error, Vars);
+            --Outstanding;
+        },
+        *id);
+    if (sent != SnmpResult::Success) {
+        RaiseResult(sent);
+    }
+    FPending.insert(*id);
+    ++Outstanding;
+}
+
+void CvSNMPRequest::Complete(int result, const SnmpResponse& response, bool storeResults,
+                             CvSNMPError& error) {
+    const CvSnmpResult mapped = MapSnmpResult(result);
+    error.Code = mapped.Code;
+    error.Message = mapped.Message;
+    error.ErrorIndex = response.ErrorIndex;
+    error.Done = true;
+    const bool noSuchNameInTable = mapped.Code == kErrNoSuchName && Vars.IsTable();
+    if (!((mapped.Code == kOk && storeResults) || noSuchNameInTable)) {
+        return;
+    }
+    try {
+        switch (StoreResponse(mapped.Code, response)) {
+            case Outcome::EchoedEnd:
+                error.Code = kOk;
+                error.Message = CodeMessage(kOk);
+                break;
+            case Outcome::Row:
+                error.Done = false;
+                break;
+            default:
+                break;
+        }
+    } catch (const CvException& e) {
+        // A value that does not convert ends the operation with its message.
+        error.Code = e.Code();
+        error.Message = e.Message();
+    }
+}

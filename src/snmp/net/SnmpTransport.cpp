@@ -1,0 +1,540 @@
+#include "SnmpTransport.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <sys/select.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <map>
+#include <unordered_map>
+
+#include <net-snmp/library/snmp_transport.h>
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include "NetSnmpPdu.h"
+#include "NetSnmpResults.h"
+
+namespace {
+
+// The library reads and writes nothing of the host's: no configuration, no
+// persistent state, no MIB files. Our local engine id is fixed.
+void InitialiseLibrary() {
+    static bool initialised = false;
+    if (initialised) {
+        return;
+    }
+    initialised = true;
+    for (const int flag :
+         {NETSNMP_DS_LIB_DONT_READ_CONFIGS, NETSNMP_DS_LIB_DONT_PERSIST_STATE,
+          NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE,
+          NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES}) {
+        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, flag, 1);
+    }
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
+                          "/dev/null/vanta-no-state");
+    setenv("MIBS", "", 1);
+    setenv("MIBDIRS", "", 1);
+    static const char kEngineId[] = "CvSNMP_PP_Application";
+    set_exact_engineID(reinterpret_cast<const u_char*>(kEngineId), sizeof kEngineId - 1);
+    init_snmp("vanta");
+}
+
+const oid* AuthProtocolOid(int protocol) {
+    switch (protocol) {
+        case SnmpAuth::Md5:
+            return usmHMACMD5AuthProtocol;
+        case SnmpAuth::Sha:
+            return usmHMACSHA1AuthProtocol;
+        case SnmpAuth::Sha224:
+            return usmHMAC128SHA224AuthProtocol;
+        case SnmpAuth::Sha256:
+            return usmHMAC192SHA256AuthProtocol;
+        case SnmpAuth::Sha384:
+            return usmHMAC256SHA384AuthProtocol;
+        case SnmpAuth::Sha512:
+            return usmHMAC384SHA512AuthProtocol;
+        default:
+            return nullptr;
+    }
+}
+
+const oid* PrivProtocolOid(int protocol) {
+    switch (protocol) {
+        case SnmpPriv::Des:
+            return usmDESPrivProtocol;
+        case SnmpPriv::Aes128:
+            return usmAESPrivProtocol;
+        default:
+            return nullptr;
+    }
+}
+
+std::string PeerName(const SnmpTarget& t) {
+    const bool v6 = t.Address.find(':') != std::string::npos;
+    return (v6 ? "udp6:[" + t.Address + "]" : "udp:" + t.Address) + ":" + std::to_string(t.Port);
+}
+
+// Everything that makes two exchanges need different net-snmp sessions.
+std::string SessionKey(const SnmpTarget& t, bool sync) {
+    std::string key = (sync ? "S|" : "A|") + PeerName(t) + "|" + std::to_string(t.Version);
+    if (t.Version == 3) {
+        key += "|" + t.SecurityName + "|" + std::to_string(t.SecurityLevel) + "|" +
+               std::to_string(t.AuthProtocol) + "|" + std::to_string(t.PrivProtocol) + "|" +
+               t.AuthPassword + "|" + t.PrivPassword;
+    }
+    return key;
+}
+
+// Derives the USM keys into a session template; a result on failure.
+int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
+    s.securityModel = SNMP_SEC_MODEL_USM;
+    s.securityName = const_cast<char*>(t.SecurityName.c_str());
+    s.securityNameLen = t.SecurityName.size();
+    s.securityLevel = t.SecurityLevel;
+    if (t.SecurityLevel < SNMP_SEC_LEVEL_NOAUTH || t.SecurityLevel > SNMP_SEC_LEVEL_AUTHPRIV) {
+        return 1403;
+    }
+    if (t.SecurityLevel == SNMP_SEC_LEVEL_NOAUTH) {
+        return SnmpResult::Success;
+    }
+    const oid* auth = AuthProtocolOid(t.AuthProtocol);
+    if (auth == nullptr) {
+        return t.AuthProtocol == SnmpAuth::None ? 1403 : SnmpResult::UnsupportedAuthProtocol;
+    }
+    s.securityAuthProto = const_cast<oid*>(auth);
+    s.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
+    s.securityAuthKeyLen = USM_AUTH_KU_LEN;
+    const auto* pass = reinterpret_cast<const u_char*>(t.AuthPassword.data());
+    if (generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, pass, t.AuthPassword.size(), s.securityAuthKey,
+                    &s.securityAuthKeyLen) != SNMPERR_SUCCESS) {
+        return 1401;
+    }
+    if (t.SecurityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
+        const oid* priv = PrivProtocolOid(t.PrivProtocol);
+        if (priv == nullptr) {
+            return t.PrivProtocol == SnmpPriv::None ? 1403 : SnmpResult::UnsupportedPrivProtocol;
+        }
+        s.securityPrivProto = const_cast<oid*>(priv);
+        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
+        const auto* privPass = reinterpret_cast<const u_char*>(t.PrivPassword.data());
+        if (generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, privPass, t.PrivPassword.size(),
+                        s.securityPrivKey, &s.securityPrivKeyLen) != SNMPERR_SUCCESS) {
+            return 1401;
+        }
+    }
+    return SnmpResult::Success;
+}
+
+// A changed pass phrase is otherwise ignored: the library keeps the first
+// user of a name it learnt, whatever keys a later session brings.
+void ForgetUsmUser(const std::string& name) {
+    usmUser* user = usm_get_userList();
+    while (user != nullptr) {
+        usmUser* next = user->next;
+        if (user->name != nullptr && name == user->name) {
+            usm_remove_user(user);
+            usm_free_user(user);
+        }
+        user = next;
+    }
+}
+
+}  // namespace
+
+struct NetSession {
+    void* Handle = nullptr;
+    int Socket = -1;
+    std::string Key;
+    std::string UserKey;  // peer and user name of a v3 session
+};
+
+struct PendingRequest {
+    SnmpCompletion Completion;
+    bool InSend = true;  // the library may complete a request while sending it
+    bool Finished = false;
+    int Result = SnmpResult::Success;
+};
+
+struct SnmpSession::Impl {
+    SnmpSession* Owner = nullptr;
+    std::map<std::string, std::unique_ptr<NetSession>> Sessions;
+    std::vector<std::unique_ptr<NetSession>> Retired;
+    std::unordered_map<std::uint64_t, PendingRequest> Pending;
+    std::uint64_t NextId = 0;
+    int CallbackDepth = 0;
+    bool Closing = false;
+
+    static int OnEvent(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic);
+    void Finish(std::uint64_t id, int result, const SnmpResponse& response);
+    int Open(const SnmpTarget& target, bool sync, NetSession*& session);
+    int Submit(NetSession& session, const SnmpTarget& target, SnmpOperation op,
+               const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion, std::uint64_t& id);
+    void Close(NetSession& session);
+    void CloseRetired();
+    void Read(NetSession& session);
+};
+
+int SnmpSession::Impl::OnEvent(int op, netsnmp_session* s, int, netsnmp_pdu* pdu, void* magic) {
+    auto* impl = static_cast<Impl*>(s->callback_magic);
+    const auto id = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(magic));
+    SnmpResponse response;
+    int result = SnmpResult::Success;
+    const bool report = pdu != nullptr && pdu->command == SNMP_MSG_REPORT;
+    switch (op) {
+        case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+            if (report) {
+                result = pdu->variables ? MapReportOid(FromVariable(*pdu->variables).Oid) : 1401;
+                break;
+            }
+            response.ErrorStatus = static_cast<int>(pdu->errstat);
+            response.ErrorIndex = static_cast<int>(pdu->errindex);
+            for (const netsnmp_variable_list* v = pdu->variables; v != nullptr;
+                 v = v->next_variable) {
+                response.Vbs.push_back(FromVariable(*v));
+            }
+            result = response.ErrorStatus;
+            break;
+        case NETSNMP_CALLBACK_OP_TIMED_OUT:
+            result = impl->Closing ? SnmpResult::SessionClosed : SnmpResult::Timeout;
+            break;
+        case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        case NETSNMP_CALLBACK_OP_SEC_ERROR:
+            result = report && pdu->variables ? MapReportOid(FromVariable(*pdu->variables).Oid)
+                                              : MapLibraryError(s->s_snmp_errno, s->s_errno);
+            break;
+        default:
+            return 1;  // retransmissions and connection events are no outcome
+    }
+    impl->Finish(id, result, response);
+    return 1;
+}
+
+// The first final event of a request wins; later ones find no record.
+void SnmpSession::Impl::Finish(std::uint64_t id, int result, const SnmpResponse& response) {
+    auto it = Pending.find(id);
+    if (it == Pending.end() || it->second.Finished) {
+        return;
+    }
+    if (it->second.InSend) {
+        it->second.Finished = true;
+        it->second.Result = result;
+        return;
+    }
+    SnmpCompletion completion = std::move(it->second.Completion);
+    Pending.erase(it);
+    ++CallbackDepth;
+    completion(result, response);
+    --CallbackDepth;
+}
+
+int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& session) {
+    const std::string key = SessionKey(target, sync);
+    auto found = Sessions.find(key);
+    if (found != Sessions.end()) {
+        session = found->second.get();
+        return SnmpResult::Success;
+    }
+
+    netsnmp_session tmpl;
+    snmp_sess_init(&tmpl);
+    const std::string peer = PeerName(target);
+    tmpl.peername = const_cast<char*>(peer.c_str());
+    tmpl.version = target.Version == 3   ? SNMP_VERSION_3
+                   : target.Version == 1 ? SNMP_VERSION_2c
+                                         : SNMP_VERSION_1;
+    tmpl.callback = &Impl::OnEvent;
+    tmpl.callback_magic = this;
+    std::string userKey;
+    if (target.Version == 3) {
+        const int result = SetUsmKeys(target, tmpl);
+        if (result != SnmpResult::Success) {
+            return result;
+        }
+        // One session per peer and user: new credentials replace the old.
+        userKey = (sync ? "S|" : "A|") + peer + "|" + target.SecurityName;
+        for (auto it = Sessions.begin(); it != Sessions.end();) {
+            if (it->second->UserKey == userKey) {
+                Retired.push_back(std::move(it->second));
+                it = Sessions.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        ForgetUsmUser(target.SecurityName);
+    } else {
+        const std::string& community = target.ReadCommunity;
+        tmpl.community = reinterpret_cast<u_char*>(const_cast<char*>(community.c_str()));
+        tmpl.community_len = community.size();
+    }
+
+    void* handle = snmp_sess_open(&tmpl);
+    if (handle == nullptr) {
+        int libraryError = 0;
+        int systemError = 0;
+        char* text = nullptr;
+        snmp_error(&tmpl, &libraryError, &systemError, &text);
+        std::free(text);
+        return MapLibraryError(libraryError, systemError);
+    }
+    auto created = std::make_unique<NetSession>();
+    created->Handle = handle;
+    created->Socket = snmp_sess_transport(handle)->sock;
+    created->Key = key;
+    created->UserKey = userKey;
+    session = created.get();
+    Sessions.emplace(key, std::move(created));
+    if (!sync && Owner->ActivityChanged) {
+        Owner->ActivityChanged();
+    }
+    return SnmpResult::Success;
+}
+
+int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, SnmpOperation op,
+                              const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion,
+                              std::uint64_t& id) {
+    netsnmp_pdu* pdu = nullptr;
+    const int built = BuildPdu(target, op, vbs, pdu);
+    if (built != SnmpResult::Success) {
+        return built;
+    }
+    netsnmp_session* s = snmp_sess_session(session.Handle);
+    s->retries = target.Retries;
+    s->timeout = static_cast<long>(target.TimeoutHundredths) * 10000L;
+
+    id = ++NextId;
+    Pending[id].Completion = std::move(completion);
+    void* magic = reinterpret_cast<void*>(static_cast<std::uintptr_t>(id));
+    const int reqid = snmp_sess_async_send(session.Handle, pdu, &Impl::OnEvent, magic);
+    auto it = Pending.find(id);
+    if (reqid == 0 || it->second.Finished) {
+        // Not sent, or already failed while sending: the caller gets the result.
+        int result = it->second.Finished ? it->second.Result : SnmpResult::Error;
+        if (!it->second.Finished) {
+            int libraryError = 0;
+            int systemError = 0;
+            char* text = nullptr;
+            snmp_sess_error(session.Handle, &libraryError, &systemError, &text);
+            std::free(text);
+            result = MapLibraryError(libraryError, systemError);
+        }
+        Pending.erase(it);
+        if (reqid == 0) {
+            snmp_free_pdu(pdu);
+        }
+        return result == SnmpResult::Success ? SnmpResult::Error : result;
+    }
+    it->second.InSend = false;
+    return SnmpResult::Success;
+}
+
+void SnmpSession::Impl::Close(NetSession& session) {
+    const bool wasClosing = Closing;
+    Closing = true;  // pending requests end as "session closed", not timed out
+    snmp_sess_close(session.Handle);
+    Closing = wasClosing;
+    session.Handle = nullptr;
+}
+
+void SnmpSession::Impl::CloseRetired() {
+    if (CallbackDepth > 0 || Retired.empty()) {
+        return;  // never close a session from inside its own callback
+    }
+    std::vector<std::unique_ptr<NetSession>> retired;
+    retired.swap(Retired);
+    for (auto& session : retired) {
+        Close(*session);
+    }
+    if (Owner->ActivityChanged) {
+        Owner->ActivityChanged();  // their sockets are gone
+    }
+}
+
+void SnmpSession::Impl::Read(NetSession& session) {
+    fd_set fds;
+    FD_ZERO(&fds);
+    FD_SET(session.Socket, &fds);
+    ++CallbackDepth;
+    snmp_sess_read(session.Handle, &fds);
+    --CallbackDepth;
+}
+
+SnmpSession::SnmpSession() : FImpl(std::make_unique<Impl>()) {
+    InitialiseLibrary();
+    FImpl->Owner = this;
+}
+
+SnmpSession::~SnmpSession() {
+    FImpl->Pending.clear();  // nobody is left to hear about them
+    for (auto& [key, session] : FImpl->Sessions) {
+        FImpl->Close(*session);
+    }
+    FImpl->CloseRetired();
+}
+
+int SnmpSession::Exchange(const SnmpTarget& target, SnmpOperation op,
+                          const std::vector<SnmpVarBind>& vbs, SnmpResponse& response) {
+    FImpl->CloseRetired();
+    NetSession* session = nullptr;
+    int result = FImpl->Open(target, true, session);
+    if (result != SnmpResult::Success) {
+        return result;
+    }
+    bool done = false;
+    std::uint64_t id = 0;
+    const int sent = FImpl->Submit(
+        *session, target, op, vbs,
+        [&](int r, const SnmpResponse& reply) {
+            result = r;
+            response = reply;
+            done = true;
+        },
+        id);
+    if (sent != SnmpResult::Success) {
+        return sent;
+    }
+    // The synchronous session serves nothing else, so waiting on it alone
+    // cannot run another request's completion.
+    while (!done) {
+        fd_set fds;
+        FD_ZERO(&fds);
+        int count = 0;
+        int block = 1;
+        timeval timeout{};
+        snmp_sess_select_info_flags(session->Handle, &count, &fds, &timeout, &block,
+                                    NETSNMP_SELECT_NOALARMS);
+        if (block == 1 && count == 0) {
+            FImpl->Pending.erase(id);
+            return SnmpResult::Error;
+        }
+        const int ready = select(count, &fds, nullptr, nullptr, block ? nullptr : &timeout);
+        if (ready > 0) {
+            FImpl->Read(*session);
+        } else if (ready == 0) {
+            snmp_sess_timeout(session->Handle);
+        } else if (errno != EINTR) {
+            FImpl->Pending.erase(id);
+            return SnmpResult::Error;
+        }
+    }
+    return result;
+}
+
+int SnmpSession::Send(const SnmpTarget& target, SnmpOperation op,
+                      const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion,
+                      std::uint64_t& requestId) {
+    FImpl->CloseRetired();
+    NetSession* session = nullptr;
+    const int opened = FImpl->Open(target, false, session);
+    if (opened != SnmpResult::Success) {
+        return opened;
+    }
+    const int sent = FImpl->Submit(*session, target, op, vbs, std::move(completion), requestId);
+    if (sent == SnmpResult::Success && ActivityChanged) {
+        ActivityChanged();
+    }
+    return sent;
+}
+
+void SnmpSession::Cancel(std::uint64_t requestId) {
+    FImpl->Pending.erase(requestId);
+}
+
+std::size_t SnmpSession::PendingCount() const {
+    return FImpl->Pending.size();
+}
+
+std::vector<int> SnmpSession::Sockets() const {
+    std::vector<int> sockets;
+    for (const auto& [key, session] : FImpl->Sessions) {
+        if (key[0] == 'A') {
+            sockets.push_back(session->Socket);
+        }
+    }
+    return sockets;
+}
+
+int SnmpSession::MillisecondsToNextTimeout() const {
+    long best = -1;
+    for (const auto& [key, session] : FImpl->Sessions) {
+        if (key[0] != 'A') {
+            continue;
+        }
+        fd_set fds;
+        FD_ZERO(&fds);
+        int count = 0;
+        int block = 1;
+        timeval timeout{};
+        snmp_sess_select_info_flags(session->Handle, &count, &fds, &timeout, &block,
+                                    NETSNMP_SELECT_NOALARMS);
+        if (block == 0) {
+            // Rounded up, so the timer never fires just before the deadline.
+            const long ms = timeout.tv_sec * 1000L + (timeout.tv_usec + 999) / 1000;
+            best = best < 0 || ms < best ? ms : best;
+        }
+    }
+    return static_cast<int>(best);
+}
+
+void SnmpSession::ProcessSocket(int socket) {
+    for (const auto& [key, session] : FImpl->Sessions) {
+        if (key[0] == 'A' && session->Socket == socket) {
+            FImpl->Read(*session);
+            break;
+        }
+    }
+    FImpl->CloseRetired();
+}
+
+void SnmpSession::ProcessTimeouts() {
+    std::vector<void*> handles;
+    for (const auto& [key, session] : FImpl->Sessions) {
+        if (key[0] == 'A') {
+            handles.push_back(session->Handle);
+        }
+    }
+    ++FImpl->CallbackDepth;
+    for (void* handle : handles) {
+        snmp_sess_timeout(handle);
+    }
+    --FImpl->CallbackDepth;
+    FImpl->CloseRetired();
+}
+
+void SetLocalEngineBoots(std::uint32_t boots) {
+    InitialiseLibrary();
+    // The library stores the configured value plus one, as for a restart.
+    std::string value = std::to_string(boots > 0 ? boots - 1 : 0);
+    engineBoots_conf("engineBoots", value.data());
+}
+
+bool ResolveAgentAddress(const std::string& name, std::string& literal) {
+    std::string host = name;
+    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
+        host = host.substr(1, host.size() - 2);
+    }
+    in_addr v4{};
+    in6_addr v6{};
+    if (inet_pton(AF_INET, host.c_str(), &v4) == 1 || inet_pton(AF_INET6, host.c_str(), &v6) == 1) {
+        literal = host;
+        return true;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* found = nullptr;
+    if (host.empty() || getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
+        return false;
+    }
+    char text[INET6_ADDRSTRLEN] = {};
+    const void* address =
+        found->ai_family == AF_INET6
+            ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(found->ai_addr)->sin6_addr)
+            : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr);
+    const bool ok = inet_ntop(found->ai_family, address, text, sizeof text) != nullptr;
+    freeaddrinfo(found);
+    literal = text;
+    return ok;
+}

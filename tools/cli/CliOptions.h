@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "CvOptionList.h"
+#include "CvSNMPSettings.h"
+
+// One VAR argument: OID:SYNTAX:ACCESS[:OPTIONS][=VALUE].
+struct CliVariable {
+    std::string Oid;
+    std::uint32_t Syntax = 0;
+    std::uint32_t Access = 0;
+    std::vector<std::pair<std::int32_t, std::string>> Options;
+    bool HasValue = false;
+    std::string Value;
+};
+
+struct CliCommand {
+    CvSNMPDevice Device;
+    CvSNMPScope Scope;
+    CvSNMPSecurity Security;
+    std::int32_t Timeout = 100;
+    std::int32_t Retries = 1;
+    std::string Instance;
+    bool Write = false;
+    std::uint8_t ItemType = 0;
+    std::int32_t KeyCount = 0;
+    std::vector<CliVariable> Variables;
+};
+
+// Parses the command line; a usage error fills `error` and returns false.
+bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
+                      std::string& error);
+
+extern const char kCliUsage[];

@@ -1,0 +1,112 @@
+// vanta-cli: the request engine from the command line, for scripts and tests.
+#include <QCoreApplication>
+#include <QDir>
+
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "CliOptions.h"
+#include "CvException.h"
+#include "CvSNMPRequest.h"
+#include "CvSNMPSession.h"
+
+namespace {
+
+// The descriptor table and option lists the variables describe.
+struct CliTable {
+    std::vector<std::unique_ptr<CvOptionList>> OptionLists;
+    std::vector<CvSNMPVarDesc> Records;
+};
+
+CliTable BuildTable(const CliCommand& command) {
+    CliTable table;
+    for (const CliVariable& var : command.Variables) {
+        const CvOptionList* options = nullptr;
+        if (!var.Options.empty()) {
+            std::vector<CvIntOptionPair> pairs;
+            for (const auto& [value, label] : var.Options) {
+                pairs.push_back({value, label.c_str()});
+            }
+            pairs.push_back({0, nullptr});
+            table.OptionLists.push_back(std::make_unique<CvOptionList>(pairs.data()));
+            options = table.OptionLists.back().get();
+        }
+        table.Records.push_back(
+            {var.Oid.c_str(), var.Oid.c_str(), var.Syntax, var.Access, options});
+    }
+    table.Records.push_back({});
+    return table;
+}
+
+void PrintRow(const CvSNMPVarList& vars) {
+    std::string line;
+    bool first = true;
+    for (std::int32_t i = 0; i < vars.GetCount(); ++i) {
+        if (!vars.IsShown(i)) {
+            continue;
+        }
+        if (!first) {
+            line += '\t';
+        }
+        line += vars.Item(i).Value;
+        first = false;
+    }
+    line += '\n';
+    std::cout << line;
+}
+
+void Run(const CliCommand& command) {
+    // The boots counter belongs to the module, not to wherever a script runs.
+    const char* stateDir = std::getenv("VANTA_STATE_DIR");
+    CreateGlobalSession(stateDir ? stateDir : QDir::tempPath().toStdString());
+    GlobalDevice() = command.Device;
+    GlobalScope() = command.Scope;
+    GlobalSecurity() = command.Security;
+
+    const CliTable table = BuildTable(command);
+    CvSNMPRequest request;
+    request.Timeout = command.Timeout;
+    request.Retries = command.Retries;
+    request.Vars.Assign(CvSNMPVarList(table.Records.data(), command.ItemType, command.KeyCount));
+    request.Vars.Instance = command.Instance;
+
+    if (command.Write) {
+        for (std::size_t i = 0; i < command.Variables.size(); ++i) {
+            request.Vars.Item(static_cast<std::int32_t>(i)).Value = command.Variables[i].Value;
+        }
+        request.Write(false, "");
+        return;
+    }
+    if (!request.Vars.IsTable()) {
+        request.Read(true);
+        PrintRow(request.Vars);
+        return;
+    }
+    for (bool row = request.Read(true); row; row = request.Read(false)) {
+        PrintRow(request.Vars);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    QCoreApplication app(argc, argv);
+    CliCommand command;
+    std::string error;
+    if (!ParseCommandLine(args, command, error)) {
+        std::cerr << "vanta-cli: " << error << "\n" << kCliUsage;
+        return 2;
+    }
+    int status = 0;
+    try {
+        Run(command);
+    } catch (const CvException& e) {
+        std::cerr << e.Message() << " (" << e.Code() << ")\n";
+        status = 1;
+    }
+    std::cout.flush();
+    DestroyGlobalSession();
+    return status;
+}
