@@ -9,9 +9,12 @@
 #include <map>
 #include <unordered_map>
 
-#include <net-snmp/library/snmp_transport.h>
+// net-snmp's configuration header comes first, each in its own block.
 #include <net-snmp/net-snmp-config.h>
+
 #include <net-snmp/net-snmp-includes.h>
+
+#include <net-snmp/library/snmp_transport.h>
 
 #include "NetSnmpPdu.h"
 #include "NetSnmpResults.h"
