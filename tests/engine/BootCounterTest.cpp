@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include <unistd.h>
+
+#include "CvBootCounter.h"
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvSNMPSession.h"
+#include "CvSNMPSettings.h"
+
+namespace fs = std::filesystem;
+
+class BootCounterTest : public testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        Root = fs::temp_directory_path() / ("vanta_boots_" + std::to_string(random()));
+        Dir = Root;
+        fs::create_directories(Dir);
+    }
+    void TearDown() override {
+        DestroyGlobalSession();
+        ResetCatalogues();
+        fs::permissions(Root, fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(Root);
+    }
+    std::string FileText() const {
+        std::ifstream in(Dir / kBootCounterFile);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    int RaisedCode() {
+        try {
+            CreateGlobalSession(Dir.string());
+        } catch (const CvException& e) {
+            Message = e.Message();
+            return e.Code();
+        }
+        return 0;
+    }
+
+    fs::path Root;
+    fs::path Dir;
+    std::string Message;
+};
+
+TEST_F(BootCounterTest, EveryStartCountsOne) {
+    CreateGlobalSession(Dir.string());
+    EXPECT_EQ(FileText(), "CvSNMP_PP_Application 1\n");
+    CreateGlobalSession(Dir.string() + "/");
+    EXPECT_EQ(FileText(), "CvSNMP_PP_Application 2\n");
+    EXPECT_NE(GlobalSession(), nullptr);
+}
+
+TEST_F(BootCounterTest, OtherEnginesKeepTheirLines) {
+    std::ofstream(Dir / kBootCounterFile) << "OtherEngine 41\nCvSNMP_PP_Application 7\n";
+    CreateGlobalSession(Dir.string());
+    EXPECT_EQ(FileText(), "OtherEngine 41\nCvSNMP_PP_Application 8\n");
+}
+
+TEST_F(BootCounterTest, StartResetsTheSettings) {
+    GlobalDevice().Address = "10.9.9.9";
+    GlobalSecurity().Version = 3;
+    DefaultTimeout = 7;
+    CreateGlobalSession(Dir.string());
+    EXPECT_EQ(GlobalDevice().Address, "127.0.0.1");
+    EXPECT_EQ(GlobalDevice().Port, 161);
+    EXPECT_EQ(GlobalSecurity().Version, 0);
+    EXPECT_EQ(GlobalSecurity().ReadCommunity, "vesper");
+    EXPECT_EQ(GlobalSecurity().WriteCommunity, "lantern");
+    EXPECT_EQ(DefaultTimeout, 100);
+}
+
+TEST_F(BootCounterTest, MalformedCounterFailsWithTheBuiltInText) {
+    std::ofstream(Dir / kBootCounterFile) << "CvSNMP_PP_Application many\n";
+    std::ofstream(Dir / "common.err") << "x\n";
+    EXPECT_EQ(RaisedCode(), kErrLoadBoots);
+    EXPECT_EQ(Message, "(CvSNMP++) Error when loading SNMP engine boots counter!");
+}
+
+TEST_F(BootCounterTest, UnwritableFolderFailsTheStart) {
+    if (geteuid() == 0) {
+        // root writes anywhere: a folder that does not exist cannot be written either
+        Dir /= "missing";
+    } else {
+        fs::permissions(Dir, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    EXPECT_EQ(RaisedCode(), kErrSaveBoots);
+    EXPECT_EQ(Message, "(CvSNMP++) Error when saving SNMP engine boots counter!");
+}
+
+TEST_F(BootCounterTest, UnreadableOrMissingFileCountsFromZero) {
+    std::uint32_t boots = 99;
+    EXPECT_TRUE(LoadBootCounter((Dir / "none").string(), kLocalEngineId, boots));
+    EXPECT_EQ(boots, 0u);
+    std::ofstream(Dir / "other") << "SomeoneElse 5\n";
+    EXPECT_TRUE(LoadBootCounter((Dir / "other").string(), kLocalEngineId, boots));
+    EXPECT_EQ(boots, 0u);
+}
+
+TEST(BootCounterPath, FolderForms) {
+    EXPECT_EQ(BootCounterPath(""), "CvSNMP_PP_BootCounter");
+    EXPECT_EQ(BootCounterPath("/var/x"), "/var/x/CvSNMP_PP_BootCounter");
+    EXPECT_EQ(BootCounterPath("/var/x/"), "/var/x/CvSNMP_PP_BootCounter");
+    EXPECT_EQ(BootCounterPath("C:\\x\\"), "C:\\x\\CvSNMP_PP_BootCounter");
+}
