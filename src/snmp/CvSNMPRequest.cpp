@@ -64,12 +64,12 @@ CvSNMPRequest::CvSNMPRequest()
 
 CvSNMPRequest::~CvSNMPRequest() {
     Alive = false;
-    if (Outstanding > 0 && QCoreApplication::instance() != nullptr) {
+    if (Outstanding > FRunning && QCoreApplication::instance() != nullptr) {
         // A wake-up timer keeps the wait bounded even if the pump is stopped.
         QTimer wakeUp;
         wakeUp.start(50);
         const QDeadlineTimer deadline(kDestroyWaitMs);
-        while (Outstanding > 0 && !deadline.hasExpired()) {
+        while (Outstanding > FRunning && !deadline.hasExpired()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         }
     }
@@ -78,6 +78,7 @@ CvSNMPRequest::~CvSNMPRequest() {
             session->Cancel(id);
         }
     }
+    *FExists = false;
 }
 
 std::string CvSNMPRequest::ExpandItemRefs(const std::string& expr, bool quoteStrings, char marker) {
@@ -341,8 +342,8 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
     auto id = std::make_shared<std::uint64_t>(0);  // known once sent; completions come later
     const int sent = Session().Send(
         target, static_cast<SnmpOperation>(op), vbs,
-        [this, callback, context, storeResults, id, address = target.Address, port = target.Port](
-            int result, const SnmpResponse& response) {
+        [this, callback, context, storeResults, id, exists = FExists, address = target.Address,
+         port = target.Port](int result, const SnmpResponse& response) {
             FPending.erase(*id);
             if (result == SnmpResult::SessionClosed) {
                 --Outstanding;  // the session ended with the exchange pending
@@ -352,7 +353,12 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
             error.AgentAddress = address;
             error.AgentPort = port;
             Complete(result, response, storeResults, error);
+            ++FRunning;
             callback(context, error, Vars);
+            if (!*exists) {
+                return;  // the callback destroyed the request
+            }
+            --FRunning;
             --Outstanding;
         },
         *id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,4 +96,9 @@ private:
     void Complete(int result, const SnmpResponse& response, bool storeResults, CvSNMPError& error);
 
     std::set<std::uint64_t> FPending;
+    // Completions running now: a request that one of them destroys (its
+    // window closes) does not wait for it, and the completion then leaves
+    // the request alone.
+    std::int32_t FRunning = 0;
+    std::shared_ptr<bool> FExists = std::make_shared<bool>(true);
 };
