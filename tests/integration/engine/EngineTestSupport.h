@@ -61,7 +61,10 @@ Credentials V2c(const std::string& community = agents::SnmpdAgent::kReadCommunit
 Credentials V3(const agents::SnmpdAgent::User& user);
 
 // A name that never resolves (RFC 6761 reserves ".invalid").
-constexpr char kUnresolvableName[] = "vanta-no-such-agent.invalid";
+// A label longer than 63 characters fails in the resolver itself, so the
+// test sends no query to a name server (tests talk to loopback only).
+constexpr char kUnresolvableName[] =
+    "vanta-no-such-agent-with-a-label-too-long-for-any-dns-name-at-all.invalid";
 
 // Runs `operation` and expects it to raise the system's error `code` with `message`.
 template <class Operation>
