@@ -131,6 +131,22 @@ int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
     return SnmpResult::Success;
 }
 
+// The agent's engine id as its Report to a discovery names it; the library
+// fills the session only after our first callback has run.
+void LearnEngineId(netsnmp_session& s, const netsnmp_pdu* pdu) {
+    if (pdu == nullptr || pdu->securityEngineIDLen == 0 || s.securityEngineIDLen != 0) {
+        return;
+    }
+    s.securityEngineID =
+        static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
+    s.securityEngineIDLen = pdu->securityEngineIDLen;
+    if (s.contextEngineIDLen == 0) {
+        s.contextEngineID =
+            static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
+        s.contextEngineIDLen = pdu->securityEngineIDLen;
+    }
+}
+
 // A changed pass phrase is otherwise ignored: the library keeps the first
 // user of a name it learnt, whatever keys a later session brings.
 void ForgetUsmUser(const std::string& name) {
@@ -148,16 +164,28 @@ void ForgetUsmUser(const std::string& name) {
 }  // namespace
 
 struct NetSession {
+    // A request held back until the agent's engine id is known.
+    struct Waiting {
+        std::uint64_t Id;
+        SnmpTarget Target;
+        SnmpOperation Op;
+        std::vector<SnmpVarBind> Vbs;
+    };
+
     void* Handle = nullptr;
     int Socket = -1;
     std::string Key;
     std::string UserKey;  // peer and user name of a v3 session
+    bool EngineKnown = true;
+    bool Discovering = false;
+    std::vector<Waiting> Queue;
 };
 
 struct PendingRequest {
     SnmpCompletion Completion;
     bool InSend = true;  // the library may complete a request while sending it
     bool Finished = false;
+    bool Discovery = false;  // asks the agent for its engine id
     int Result = SnmpResult::Success;
 };
 
@@ -175,6 +203,10 @@ struct SnmpSession::Impl {
     int Open(const SnmpTarget& target, bool sync, NetSession*& session);
     int Submit(NetSession& session, const SnmpTarget& target, SnmpOperation op,
                const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion, std::uint64_t& id);
+    int Dispatch(NetSession& session, const SnmpTarget& target, netsnmp_pdu* pdu, std::uint64_t id);
+    int StartDiscovery(NetSession& session, const SnmpTarget& target);
+    void Discovered(NetSession& session, int result);
+    void FailQueue(NetSession& session, int result);
     void Close(NetSession& session);
     void CloseRetired();
     void Read(NetSession& session);
@@ -183,6 +215,10 @@ struct SnmpSession::Impl {
 int SnmpSession::Impl::OnEvent(int op, netsnmp_session* s, int, netsnmp_pdu* pdu, void* magic) {
     auto* impl = static_cast<Impl*>(s->callback_magic);
     const auto id = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(magic));
+    const auto record = impl->Pending.find(id);
+    if (record != impl->Pending.end() && record->second.Discovery) {
+        LearnEngineId(*s, pdu);
+    }
     SnmpResponse response;
     int result = SnmpResult::Success;
     const bool report = pdu != nullptr && pdu->command == SNMP_MSG_REPORT;
@@ -287,6 +323,12 @@ int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& se
     created->Socket = snmp_sess_transport(handle)->sock;
     created->Key = key;
     created->UserKey = userKey;
+    if (!sync && target.Version == 3) {
+        // The library would find the engine id with a blocking exchange at
+        // the first send; the asynchronous session asks for it itself.
+        snmp_sess_session(handle)->flags |= SNMP_FLAGS_DONT_PROBE;
+        created->EngineKnown = false;
+    }
     session = created.get();
     Sessions.emplace(key, std::move(created));
     if (!sync && Owner->ActivityChanged) {
@@ -303,12 +345,33 @@ int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, Snm
     if (built != SnmpResult::Success) {
         return built;
     }
+    id = ++NextId;
+    Pending[id].Completion = std::move(completion);
+    if (session.EngineKnown) {
+        return Dispatch(session, target, pdu, id);
+    }
+    snmp_free_pdu(pdu);
+    session.Queue.push_back({id, target, op, vbs});
+    Pending[id].InSend = false;
+    if (!session.Discovering) {
+        const int started = StartDiscovery(session, target);
+        if (started != SnmpResult::Success) {
+            session.Queue.pop_back();
+            Pending.erase(id);
+            return started;
+        }
+    }
+    return SnmpResult::Success;
+}
+
+// Sends a built PDU for the pending request `id`; on failure the request is
+// forgotten and the result returned.
+int SnmpSession::Impl::Dispatch(NetSession& session, const SnmpTarget& target, netsnmp_pdu* pdu,
+                                std::uint64_t id) {
     netsnmp_session* s = snmp_sess_session(session.Handle);
     s->retries = target.Retries;
     s->timeout = static_cast<long>(target.TimeoutHundredths) * 10000L;
 
-    id = ++NextId;
-    Pending[id].Completion = std::move(completion);
     void* magic = reinterpret_cast<void*>(static_cast<std::uintptr_t>(id));
     const int reqid = snmp_sess_async_send(session.Handle, pdu, &Impl::OnEvent, magic);
     auto it = Pending.find(id);
@@ -331,6 +394,71 @@ int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, Snm
     }
     it->second.InSend = false;
     return SnmpResult::Success;
+}
+
+// An empty noAuthNoPriv get: the agent's Report names its engine id, boots
+// and time, which the library keeps for the session.
+int SnmpSession::Impl::StartDiscovery(NetSession& session, const SnmpTarget& target) {
+    netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityName = static_cast<char*>(std::calloc(1, 1));
+    pdu->securityNameLen = 0;
+    const std::uint64_t id = ++NextId;
+    NetSession* discovering = &session;
+    Pending[id].Completion = [this, discovering](int result, const SnmpResponse&) {
+        Discovered(*discovering, result);
+    };
+    Pending[id].Discovery = true;
+    session.Discovering = true;
+    const int sent = Dispatch(session, target, pdu, id);
+    if (sent != SnmpResult::Success) {
+        session.Discovering = false;
+    }
+    return sent;
+}
+
+void SnmpSession::Impl::Discovered(NetSession& session, int result) {
+    session.Discovering = false;
+    netsnmp_session* s = snmp_sess_session(session.Handle);
+    if (result == SnmpResult::SessionClosed || s->securityEngineIDLen == 0) {
+        FailQueue(session, result == SnmpResult::Success ? SnmpResult::Error : result);
+        return;
+    }
+    create_user_from_session(s);
+    session.EngineKnown = true;
+    std::vector<NetSession::Waiting> queue;
+    queue.swap(session.Queue);
+    for (NetSession::Waiting& w : queue) {
+        auto it = Pending.find(w.Id);
+        if (it == Pending.end()) {
+            continue;  // cancelled while waiting
+        }
+        // Kept in case the send fails: a failed send forgets the request.
+        const SnmpCompletion completion = it->second.Completion;
+        it->second.InSend = true;
+        netsnmp_pdu* pdu = nullptr;
+        int sent = BuildPdu(w.Target, w.Op, w.Vbs, pdu);
+        if (sent == SnmpResult::Success) {
+            sent = Dispatch(session, w.Target, pdu, w.Id);
+        } else {
+            Pending.erase(w.Id);
+        }
+        if (sent != SnmpResult::Success) {
+            ++CallbackDepth;
+            completion(sent, SnmpResponse{});
+            --CallbackDepth;
+        }
+    }
+}
+
+// Requests that waited for a discovery that failed end with its result.
+void SnmpSession::Impl::FailQueue(NetSession& session, int result) {
+    std::vector<NetSession::Waiting> queue;
+    queue.swap(session.Queue);
+    for (const NetSession::Waiting& w : queue) {
+        Finish(w.Id, result, SnmpResponse{});
+    }
 }
 
 void SnmpSession::Impl::Close(NetSession& session) {
