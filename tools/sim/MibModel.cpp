@@ -1,0 +1,37 @@
+#include "MibModel.h"
+
+namespace vsim {
+
+const MibValue* MibModel::Find(const Oid& oid) const {
+    const auto it = entries_.find(oid);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+MibValue* MibModel::FindMutable(const Oid& oid) {
+    const auto it = entries_.find(oid);
+    return it == entries_.end() ? nullptr : &it->second;
+}
+
+const MibModel::Entries::value_type* MibModel::Next(const Oid& from, bool inclusive,
+                                                    const Oid& end) const {
+    const auto it = inclusive ? entries_.lower_bound(from) : entries_.upper_bound(from);
+    if (it == entries_.end() || (!end.empty() && !(it->first < end))) {
+        return nullptr;
+    }
+    return &*it;
+}
+
+bool MibModel::HasBelow(const Oid& prefix) const {
+    const auto it = entries_.lower_bound(prefix);
+    return it != entries_.end() && IsPrefix(prefix, it->first);
+}
+
+void MibModel::Put(const Oid& oid, MibValue value) {
+    entries_.insert_or_assign(oid, std::move(value));
+}
+
+void MibModel::Erase(const Oid& oid) {
+    entries_.erase(oid);
+}
+
+}  // namespace vsim

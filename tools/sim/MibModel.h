@@ -1,0 +1,35 @@
+#pragma once
+
+#include <map>
+
+#include "MibValue.h"
+#include "SimOid.h"
+
+namespace vsim {
+
+// Every instance the simulated switch serves, in SNMP order.
+class MibModel {
+public:
+    using Entries = std::map<Oid, MibValue>;
+
+    const MibValue* Find(const Oid& oid) const;
+    MibValue* FindMutable(const Oid& oid);
+
+    // The first instance after `from` (or at it, when `inclusive`) that lies
+    // before `end`; an empty `end` means no bound. nullptr when there is none.
+    const Entries::value_type* Next(const Oid& from, bool inclusive, const Oid& end) const;
+
+    // True when some instance lies inside the subtree `prefix`.
+    bool HasBelow(const Oid& prefix) const;
+
+    void Put(const Oid& oid, MibValue value);
+    void Erase(const Oid& oid);
+
+    const Entries& All() const { return entries_; }
+    std::size_t Size() const { return entries_.size(); }
+
+private:
+    Entries entries_;
+};
+
+}  // namespace vsim

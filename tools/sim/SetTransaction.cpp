@@ -1,0 +1,297 @@
+#include "SetTransaction.h"
+
+#include <algorithm>
+
+namespace vsim {
+
+namespace {
+
+bool IsNumeric(Syntax syntax) {
+    return syntax == Syntax::Integer || syntax == Syntax::Counter32 || syntax == Syntax::Gauge32 ||
+           syntax == Syntax::TimeTicks;
+}
+
+SetResult Fail(SetStatus status, std::size_t index) {
+    return SetResult{status, index};
+}
+
+}  // namespace
+
+SetTransaction::SetTransaction(MibModel& model, const BehaviourRules& rules,
+                               const RowChecks& checks)
+    : model_(model), rules_(rules), checks_(checks) {}
+
+SetResult SetTransaction::CheckValue(std::size_t i, const ObjectRule& rule, bool isStatus) const {
+    const MibValue& value = varbinds_[i].second;
+    if (value.syntax != rule.syntax) {
+        return Fail(SetStatus::WrongType, i);
+    }
+    if (value.syntax == Syntax::IpAddress && value.bytes.size() != 4) {
+        return Fail(SetStatus::WrongLength, i);
+    }
+    const auto length = static_cast<std::int64_t>(value.bytes.size());
+    if (!rule.sizes.empty() && std::none_of(rule.sizes.begin(), rule.sizes.end(),
+                                            [&](const Range& r) { return r.Contains(length); })) {
+        return Fail(SetStatus::WrongLength, i);
+    }
+    if (isStatus) {
+        // notReady is reported by the agent, never requested.
+        const bool settable =
+            value.number >= kActive && value.number <= kDestroy && value.number != kNotReady;
+        return settable ? SetResult{} : Fail(SetStatus::WrongValue, i);
+    }
+    if (IsNumeric(value.syntax) && !rule.values.empty() &&
+        std::none_of(rule.values.begin(), rule.values.end(),
+                     [&](const Range& r) { return r.Contains(value.number); })) {
+        return Fail(SetStatus::WrongValue, i);
+    }
+    return {};
+}
+
+SetResult SetTransaction::Prepare(const std::vector<std::pair<Oid, MibValue>>& varbinds) {
+    varbinds_ = varbinds;
+    writes_.clear();
+    journal_.clear();
+    const SetResult result = PrepareWrites();
+    if (result.status != SetStatus::NoError) {
+        writes_.clear();
+    }
+    return result;
+}
+
+SetResult SetTransaction::PrepareWrites() {
+    std::vector<RowWork> rows;
+    for (std::size_t i = 0; i < varbinds_.size(); ++i) {
+        const Oid& oid = varbinds_[i].first;
+        const Placement place = rules_.Place(oid);
+        const ObjectRule* rule = rules_.Object(place.object);
+        if (rule == nullptr || !rule->writable) {
+            return Fail(SetStatus::NotWritable, i);
+        }
+        const TableRule* table = place.table;
+        const bool isStatus =
+            table != nullptr && table->statusColumn && place.object.back() == *table->statusColumn;
+        if (const auto result = CheckValue(i, *rule, isStatus);
+            result.status != SetStatus::NoError) {
+            return result;
+        }
+        if (table == nullptr) {
+            if (model_.Find(oid) == nullptr) {
+                return Fail(SetStatus::NoCreation, i);
+            }
+            writes_.push_back({oid, varbinds_[i].second});
+            continue;
+        }
+        if (place.index.size() != table->indexArcs) {
+            return Fail(SetStatus::NoCreation, i);
+        }
+        auto row = std::find_if(rows.begin(), rows.end(), [&](const RowWork& r) {
+            return r.table == table && r.index == place.index;
+        });
+        if (row == rows.end()) {
+            rows.push_back(RowWork{table, place.index, {}, std::nullopt});
+            row = rows.end() - 1;
+        }
+        if (isStatus) {
+            if (row->status) {
+                return Fail(SetStatus::InconsistentValue, i);
+            }
+            row->status = i;
+        } else {
+            row->varbinds.push_back(i);
+        }
+    }
+    for (const auto& row : rows) {
+        const auto result =
+            row.table->statusColumn ? PrepareRow(row) : PrepareRowWithoutStatus(row);
+        if (result.status != SetStatus::NoError) {
+            return result;
+        }
+    }
+    return {};
+}
+
+SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
+    RowView view = ReadRow(*row.table, row.index);
+    for (const auto i : row.varbinds) {
+        if (model_.Find(varbinds_[i].first) == nullptr) {
+            return Fail(SetStatus::NoCreation, i);
+        }
+        view[varbinds_[i].first[row.table->entry.size()]] = varbinds_[i].second;
+    }
+    if (!Passes(*row.table, view)) {
+        return Fail(SetStatus::InconsistentValue, row.varbinds.front());
+    }
+    for (const auto i : row.varbinds) {
+        writes_.push_back({varbinds_[i].first, varbinds_[i].second});
+    }
+    return {};
+}
+
+SetResult SetTransaction::PrepareRow(const RowWork& row) {
+    const TableRule& table = *row.table;
+    const std::uint32_t statusColumn = *table.statusColumn;
+    const std::size_t columnArc = table.entry.size();
+    RowView view = ReadRow(table, row.index);
+    const auto current = view.find(statusColumn);
+    const bool exists = current != view.end();
+    const std::optional<std::int64_t> requested =
+        row.status ? std::optional(varbinds_[*row.status].second.number) : std::nullopt;
+    const std::size_t blame = row.status ? *row.status : row.varbinds.front();
+
+    const auto applyColumns = [&](RowView& target) {
+        for (const auto i : row.varbinds) {
+            target[varbinds_[i].first[columnArc]] = varbinds_[i].second;
+        }
+    };
+
+    if (!exists) {
+        if (!requested) {
+            return Fail(SetStatus::InconsistentName, blame);
+        }
+        if (*requested == kDestroy) {
+            // Destroying a row that is not there is no error, but its other
+            // columns have nowhere to go.
+            return row.varbinds.empty() ? SetResult{}
+                                        : Fail(SetStatus::InconsistentName, row.varbinds.front());
+        }
+        if (*requested != kCreateAndGo && *requested != kCreateAndWait) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        if (!Creatable(table, row.index)) {
+            return Fail(SetStatus::NoCreation, blame);
+        }
+        RowView created;
+        for (const ObjectRule* column : rules_.Columns(table)) {
+            if (column->initial) {
+                created[column->object.back()] = *column->initial;
+            }
+        }
+        applyColumns(created);
+        const bool complete = Complete(table, created);
+        if (*requested == kCreateAndGo && !complete) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        created[statusColumn] = MibValue::Integer(*requested == kCreateAndGo ? kActive
+                                                  : complete                 ? kNotInService
+                                                                             : kNotReady);
+        if (!Passes(table, created)) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        WriteRow(table, row.index, created);
+        return {};
+    }
+
+    const std::int64_t status = current->second.number;
+    if (requested == kCreateAndGo || requested == kCreateAndWait) {
+        return Fail(SetStatus::InconsistentValue, blame);
+    }
+    if (requested == kDestroy) {
+        if (!Creatable(table, row.index)) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        for (const auto& [column, value] : view) {
+            writes_.push_back({Join(Join(table.entry, {column}), row.index), std::nullopt});
+        }
+        return {};
+    }
+    applyColumns(view);
+    const bool complete = Complete(table, view);
+    std::int64_t next = status;
+    if (requested) {
+        if (!complete) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        next = *requested;
+    } else if (status == kNotReady && complete) {
+        next = kNotInService;
+    }
+    view[statusColumn] = MibValue::Integer(next);
+    if (!Passes(table, view)) {
+        return Fail(SetStatus::InconsistentValue, blame);
+    }
+    for (const auto i : row.varbinds) {
+        writes_.push_back({varbinds_[i].first, varbinds_[i].second});
+    }
+    if (next != status || requested) {
+        writes_.push_back(
+            {Join(Join(table.entry, {statusColumn}), row.index), MibValue::Integer(next)});
+    }
+    return {};
+}
+
+RowView SetTransaction::ReadRow(const TableRule& table, const Oid& index) const {
+    RowView row;
+    const std::size_t columnArc = table.entry.size();
+    for (auto it = model_.All().lower_bound(table.entry);
+         it != model_.All().end() && IsPrefix(table.entry, it->first); ++it) {
+        const Oid& oid = it->first;
+        if (oid.size() == columnArc + 1 + index.size() &&
+            std::equal(index.begin(), index.end(), oid.begin() + columnArc + 1)) {
+            row[oid[columnArc]] = it->second;
+        }
+    }
+    return row;
+}
+
+bool SetTransaction::Creatable(const TableRule& table, const Oid& index) const {
+    if (table.creatable.empty()) {
+        return true;
+    }
+    for (std::size_t i = 0; i < index.size() && i < table.creatable.size(); ++i) {
+        if (!table.creatable[i].Contains(index[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SetTransaction::Complete(const TableRule& table, const RowView& row) const {
+    for (const ObjectRule* column : rules_.Columns(table)) {
+        if (column->required && row.count(column->object.back()) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SetTransaction::Passes(const TableRule& table, const RowView& row) const {
+    if (table.check.empty()) {
+        return true;
+    }
+    const auto check = checks_.find(table.check);
+    return check == checks_.end() || check->second(row);
+}
+
+void SetTransaction::WriteRow(const TableRule& table, const Oid& index, const RowView& row) {
+    for (const auto& [column, value] : row) {
+        writes_.push_back({Join(Join(table.entry, {column}), index), value});
+    }
+}
+
+void SetTransaction::Apply() {
+    journal_.clear();
+    for (const auto& write : writes_) {
+        const MibValue* previous = model_.Find(write.oid);
+        journal_.push_back(
+            {write.oid, previous ? std::optional<MibValue>(*previous) : std::nullopt});
+        if (write.value) {
+            model_.Put(write.oid, *write.value);
+        } else {
+            model_.Erase(write.oid);
+        }
+    }
+}
+
+void SetTransaction::Undo() {
+    for (auto it = journal_.rbegin(); it != journal_.rend(); ++it) {
+        if (it->value) {
+            model_.Put(it->oid, *it->value);
+        } else {
+            model_.Erase(it->oid);
+        }
+    }
+    journal_.clear();
+}
+
+}  // namespace vsim

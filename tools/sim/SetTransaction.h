@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "BehaviourRules.h"
+#include "MibModel.h"
+
+namespace vsim {
+
+// Error statuses of a set, numbered as on the wire (SNMPv2).
+enum class SetStatus : int {
+    NoError = 0,
+    WrongType = 7,
+    WrongLength = 8,
+    WrongValue = 10,
+    NoCreation = 11,
+    InconsistentValue = 12,
+    NotWritable = 17,
+    InconsistentName = 18,
+};
+
+struct SetResult {
+    SetStatus status = SetStatus::NoError;
+    std::size_t index = 0;  // 0-based position of the varbind at fault
+};
+
+// A row as column number -> value.
+using RowView = std::map<std::uint32_t, MibValue>;
+// Device rules a changed row must satisfy, by the name a table's "check" gives.
+using RowChecks = std::map<std::string, std::function<bool(const RowView&)>>;
+
+enum RowStatusValue : std::int64_t {
+    kActive = 1,
+    kNotInService = 2,
+    kNotReady = 3,
+    kCreateAndGo = 4,
+    kCreateAndWait = 5,
+    kDestroy = 6,
+};
+
+// One set request, all or nothing: Prepare checks every varbind and works out
+// the resulting writes without touching the model; Apply performs them and
+// keeps what they replaced, so Undo restores the model exactly.
+class SetTransaction {
+public:
+    struct Write {
+        Oid oid;
+        std::optional<MibValue> value;  // nullopt: the instance is removed
+    };
+
+    SetTransaction(MibModel& model, const BehaviourRules& rules, const RowChecks& checks);
+
+    SetResult Prepare(const std::vector<std::pair<Oid, MibValue>>& varbinds);
+    void Apply();
+    void Undo();
+
+    const std::vector<Write>& Writes() const { return writes_; }
+
+private:
+    struct RowWork {
+        const TableRule* table = nullptr;
+        Oid index;
+        std::vector<std::size_t> varbinds;
+        std::optional<std::size_t> status;
+    };
+
+    SetResult PrepareWrites();
+    SetResult CheckValue(std::size_t i, const ObjectRule& rule, bool isStatus) const;
+    SetResult PrepareRow(const RowWork& row);
+    SetResult PrepareRowWithoutStatus(const RowWork& row);
+    RowView ReadRow(const TableRule& table, const Oid& index) const;
+    bool Creatable(const TableRule& table, const Oid& index) const;
+    bool Complete(const TableRule& table, const RowView& row) const;
+    bool Passes(const TableRule& table, const RowView& row) const;
+    void WriteRow(const TableRule& table, const Oid& index, const RowView& row);
+
+    MibModel& model_;
+    const BehaviourRules& rules_;
+    const RowChecks& checks_;
+    std::vector<std::pair<Oid, MibValue>> varbinds_;
+    std::vector<Write> writes_;
+    std::vector<Write> journal_;
+};
+
+}  // namespace vsim

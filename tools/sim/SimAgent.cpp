@@ -1,0 +1,466 @@
+#include "SimAgent.h"
+
+// clang-format off
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+// clang-format on
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+// net-snmp's own implementations of the SNMP engine, USM, VACM, target and
+// notification groups (libnetsnmpmibs ships no headers for them).
+extern "C" {
+void init_snmpEngine(void);
+void init_snmpMPDStats(void);
+void init_usmStats(void);
+void init_usmUser(void);
+void init_vacm_vars(void);
+void init_vacm_context(void);
+void init_setSerialNo(void);
+void init_snmp_mib(void);
+void init_target_counters(void);
+void init_snmpTargetAddrEntry(void);
+void init_snmpTargetParamsEntry(void);
+void init_snmpNotifyTable(void);
+void init_snmpNotifyFilterProfileTable(void);
+void init_snmpNotifyFilterTable(void);
+}
+
+namespace vsim {
+
+struct PendingResponse {
+    std::string data;
+    std::vector<unsigned char> opaque;  // the transport's record of the requester
+};
+
+namespace {
+
+constexpr const char* kAppName = "vanta-sim";
+
+SimAgent* theAgent = nullptr;
+
+struct User {
+    const char* name;
+    const char* auth;  // createUser protocol and pass phrase
+    const char* authPass;
+    const char* priv;
+    const char* privPass;
+    const char* level;
+};
+
+// The simulator's SNMPv3 users (documented in the README).
+constexpr User kUsers[] = {
+    {"vanta-noauth", nullptr, nullptr, nullptr, nullptr, "noauth"},
+    {"vanta-md5-des", "MD5", "md5-auth-secret", "DES", "des-priv-secret", "auth"},
+    {"vanta-sha-aes", "SHA", "sha-auth-secret", "AES", "aes-priv-secret", "auth"},
+    {"vanta-sha256-aes", "SHA-256", "sha256-auth-secret", "AES", "aes128-priv-secret", "auth"},
+};
+
+int HandlerEntry(netsnmp_mib_handler* handler, netsnmp_handler_registration* registration,
+                 netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    return static_cast<SimAgent*>(handler->myvoid)->Handle(registration, info, requests);
+}
+
+int SendEntry(netsnmp_transport* transport, const void* data, int size, void** opaque,
+              int* opaqueLength) {
+    return theAgent->Send(transport, data, size, opaque, opaqueLength);
+}
+
+void DelayedEntry(unsigned int alarm, void* pending) {
+    theAgent->SendDelayed(alarm, pending);
+}
+
+void WakeEntry(int fd, void*) {
+    char byte = 0;
+    while (read(fd, &byte, 1) < 0 && errno == EINTR) {
+    }
+    theAgent->StopRunning();
+}
+
+Oid ToOid(const oid* name, std::size_t length) {
+    return Oid(name, name + length);
+}
+
+std::vector<oid> FromOid(const Oid& arcs) {
+    return std::vector<oid>(arcs.begin(), arcs.end());
+}
+
+void SetVarbindValue(netsnmp_variable_list* vb, const MibValue& value) {
+    const auto type = static_cast<u_char>(value.syntax);
+    switch (value.syntax) {
+        case Syntax::Integer: {
+            const long number = static_cast<long>(value.number);
+            snmp_set_var_typed_value(vb, type, &number, sizeof number);
+            break;
+        }
+        case Syntax::Counter32:
+        case Syntax::Gauge32:
+        case Syntax::TimeTicks: {
+            const u_long number = static_cast<u_long>(value.number);
+            snmp_set_var_typed_value(vb, type, &number, sizeof number);
+            break;
+        }
+        case Syntax::Counter64: {
+            counter64 number{};
+            number.high = static_cast<u_long>(value.counter64 >> 32);
+            number.low = static_cast<u_long>(value.counter64 & 0xFFFFFFFFu);
+            snmp_set_var_typed_value(vb, type, &number, sizeof number);
+            break;
+        }
+        case Syntax::OctetString:
+        case Syntax::Opaque:
+        case Syntax::IpAddress:
+            snmp_set_var_typed_value(vb, type, value.bytes.data(), value.bytes.size());
+            break;
+        case Syntax::ObjectId: {
+            const auto arcs = FromOid(value.oid);
+            snmp_set_var_typed_value(vb, type, arcs.data(), arcs.size() * sizeof(oid));
+            break;
+        }
+        case Syntax::Null:
+            snmp_set_var_typed_value(vb, ASN_NULL, nullptr, 0);
+            break;
+    }
+}
+
+// A value of a type the model does not hold comes back as Null, which no
+// writable object has: the set fails with wrongType.
+MibValue ValueOfVarbind(const netsnmp_variable_list* vb) {
+    switch (vb->type) {
+        case ASN_INTEGER:
+            return MibValue::Integer(*vb->val.integer);
+        case ASN_COUNTER:
+        case ASN_GAUGE:
+        case ASN_TIMETICKS:
+            return MibValue::Numeric(static_cast<Syntax>(vb->type),
+                                     static_cast<std::int64_t>(*vb->val.integer & 0xFFFFFFFFul));
+        case ASN_COUNTER64:
+            return MibValue::Big((static_cast<std::uint64_t>(vb->val.counter64->high) << 32) |
+                                 (vb->val.counter64->low & 0xFFFFFFFFul));
+        case ASN_OCTET_STR:
+        case ASN_OPAQUE:
+        case ASN_IPADDRESS: {
+            MibValue value;
+            value.syntax = static_cast<Syntax>(vb->type);
+            value.bytes.assign(reinterpret_cast<const char*>(vb->val.string), vb->val_len);
+            return value;
+        }
+        case ASN_OBJECT_ID:
+            return MibValue::ObjectId(ToOid(vb->val.objid, vb->val_len / sizeof(oid)));
+        default:
+            return MibValue{};
+    }
+}
+
+void FreeTransaction(void* transaction) {
+    delete static_cast<SetTransaction*>(transaction);
+}
+
+}  // namespace
+
+SimAgent::SimAgent(MibModel& model, const BehaviourRules& rules, VantaDevice& device)
+    : model_(model), rules_(rules), device_(device), checks_(VantaDevice::Checks()) {}
+
+SimAgent::~SimAgent() {
+    Shutdown();
+}
+
+void SimAgent::WriteConfig(const AgentSettings& settings) const {
+    std::ofstream conf(settings.stateDir / (std::string(kAppName) + ".conf"));
+    conf << "# Written by vanta-sim at every start; changes are lost.\n";
+    for (const char* token : {"rocommunity", "rocommunity6"}) {
+        conf << token << " vesper default\n";
+    }
+    for (const char* token : {"rwcommunity", "rwcommunity6"}) {
+        conf << token << " lantern default\n";
+    }
+    for (const User& user : kUsers) {
+        conf << "createUser " << user.name;
+        if (user.auth != nullptr) {
+            conf << ' ' << user.auth << " \"" << user.authPass << "\" " << user.priv << " \""
+                 << user.privPass << '"';
+        }
+        conf << "\nrwuser " << user.name << ' ' << user.level << '\n';
+    }
+    if (!conf) {
+        throw std::runtime_error("cannot write the configuration into " +
+                                 settings.stateDir.string());
+    }
+}
+
+std::string SimAgent::Start(const AgentSettings& settings) {
+    if (theAgent != nullptr) {
+        throw std::runtime_error("one agent per process");
+    }
+    theAgent = this;
+    settings_ = settings;
+    faults_.seed(settings.seed);
+    WriteConfig(settings);
+
+    // Our own folder only: no system configuration, MIB files or state.
+    const std::string stateDir = settings.stateDir.string();
+    const std::string persistDir = (settings.stateDir / "persist").string();
+    std::error_code ignored;
+    std::filesystem::create_directories(settings.stateDir / "persist" / "cert_indexes", ignored);
+    setenv("SNMPCONFPATH", stateDir.c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", persistDir.c_str(), 1);
+    setenv("MIBS", "", 1);
+    setenv("MIBDIRS", "", 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, persistDir.c_str());
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_ALARM_DONT_USE_SIG, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_NO_ROOT_ACCESS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID,
+                           NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, "none");
+    snmp_disable_log();
+    snmp_enable_stderrlog();
+
+    // SMUX would listen on TCP port 199 of every interface.
+    char noSmux[] = "-smux";
+    add_to_init_list(noSmux);
+    init_agent(kAppName);
+    init_snmpEngine();
+    init_snmpMPDStats();
+    init_usmStats();
+    init_usmUser();
+    init_vacm_vars();
+    init_vacm_context();
+    init_setSerialNo();
+    init_snmp_mib();
+    init_target_counters();
+    init_snmpTargetAddrEntry();
+    init_snmpTargetParamsEntry();
+    init_snmpNotifyTable();
+    init_snmpNotifyFilterProfileTable();
+    init_snmpNotifyFilterTable();
+
+    for (const Oid& root : rules_.Served()) {
+        const auto arcs = FromOid(root);
+        const std::string name = "vanta-sim:" + FormatOid(root);
+        netsnmp_handler_registration* registration = netsnmp_create_handler_registration(
+            name.c_str(), HandlerEntry, arcs.data(), arcs.size(), HANDLER_CAN_RWRITE);
+        if (registration == nullptr) {
+            throw std::runtime_error("cannot register " + FormatOid(root));
+        }
+        registration->handler->myvoid = this;
+        if (netsnmp_register_handler(registration) != MIB_REGISTERED_OK) {
+            throw std::runtime_error("cannot register " + FormatOid(root));
+        }
+    }
+
+    init_snmp(kAppName);
+    started_ = true;
+    if (init_master_agent() != 0) {
+        throw std::runtime_error("cannot start the agent");
+    }
+    transport_ = netsnmp_transport_open_server("snmp", settings.transport.c_str());
+    if (transport_ == nullptr) {
+        throw std::runtime_error("cannot listen on " + settings.transport);
+    }
+    originalSend_ = transport_->f_send;
+    transport_->f_send = SendEntry;
+    if (netsnmp_register_agent_nsap(transport_) == 0) {
+        netsnmp_transport_free(transport_);
+        transport_ = nullptr;
+        throw std::runtime_error("cannot serve on " + settings.transport);
+    }
+
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (getsockname(transport_->sock, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        throw std::runtime_error("cannot read the bound address");
+    }
+    char host[INET6_ADDRSTRLEN] = {};
+    if (bound.ss_family == AF_INET6) {
+        const auto* in6 = reinterpret_cast<const sockaddr_in6*>(&bound);
+        inet_ntop(AF_INET6, &in6->sin6_addr, host, sizeof host);
+        return "udp6:[" + std::string(host) + "]:" + std::to_string(ntohs(in6->sin6_port));
+    }
+    const auto* in4 = reinterpret_cast<const sockaddr_in*>(&bound);
+    inet_ntop(AF_INET, &in4->sin_addr, host, sizeof host);
+    return "udp:" + std::string(host) + ":" + std::to_string(ntohs(in4->sin_port));
+}
+
+void SimAgent::Run(int wakeFd) {
+    wakeFd_ = wakeFd;
+    register_readfd(wakeFd, WakeEntry, nullptr);
+    running_ = true;
+    while (running_) {
+        agent_check_and_process(1);
+    }
+    unregister_readfd(wakeFd);
+    wakeFd_ = -1;
+}
+
+void SimAgent::Shutdown() {
+    if (!started_) {
+        if (theAgent == this) {
+            theAgent = nullptr;
+        }
+        return;
+    }
+    started_ = false;
+    snmp_alarm_unregister_all();
+    pending_.clear();
+    snmp_shutdown(kAppName);
+    shutdown_master_agent();
+    shutdown_agent();
+    transport_ = nullptr;
+    theAgent = nullptr;
+}
+
+int SimAgent::Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
+                     netsnmp_request_info* requests) {
+    device_.Advance(VantaDevice::Clock::now());
+    switch (info->mode) {
+        case MODE_GET:
+            HandleGet(info, requests);
+            break;
+        case MODE_GETNEXT:
+            HandleGetNext(registration, requests);
+            break;
+        default:
+            HandleSet(registration, info, requests);
+            break;
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+void SimAgent::HandleGet(netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        if (request->processed) {
+            continue;
+        }
+        const Oid oid = ToOid(request->requestvb->name, request->requestvb->name_length);
+        if (const MibValue* value = model_.Find(oid)) {
+            SetVarbindValue(request->requestvb, *value);
+            continue;
+        }
+        const bool objectKnown = model_.HasBelow(rules_.Place(oid).object);
+        netsnmp_set_request_error(info, request,
+                                  objectKnown ? SNMP_NOSUCHINSTANCE : SNMP_NOSUCHOBJECT);
+    }
+}
+
+void SimAgent::HandleGetNext(netsnmp_handler_registration* registration,
+                             netsnmp_request_info* requests) {
+    const Oid root = ToOid(registration->rootoid, registration->rootoid_len);
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        if (request->processed) {
+            continue;
+        }
+        const Oid from = ToOid(request->requestvb->name, request->requestvb->name_length);
+        const Oid end = request->range_end != nullptr
+                            ? ToOid(request->range_end, request->range_end_len)
+                            : Oid{};
+        const auto* next = model_.Next(from, request->inclusive != 0, end);
+        if (next == nullptr || !IsPrefix(root, next->first)) {
+            continue;  // nothing here: the agent asks the next subtree
+        }
+        const auto arcs = FromOid(next->first);
+        snmp_set_var_objid(request->requestvb, arcs.data(), arcs.size());
+        SetVarbindValue(request->requestvb, next->second);
+    }
+}
+
+void SimAgent::HandleSet(netsnmp_handler_registration* registration,
+                         netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    // One transaction per subtree and request, kept with the request between
+    // the phases.
+    const std::string key =
+        "vanta-sim-set:" + FormatOid(ToOid(registration->rootoid, registration->rootoid_len));
+    auto* transaction =
+        static_cast<SetTransaction*>(netsnmp_agent_get_list_data(info, key.c_str()));
+    switch (info->mode) {
+        case MODE_SET_RESERVE1: {
+            std::vector<std::pair<Oid, MibValue>> varbinds;
+            std::vector<netsnmp_request_info*> order;
+            for (netsnmp_request_info* r = requests; r != nullptr; r = r->next) {
+                varbinds.emplace_back(ToOid(r->requestvb->name, r->requestvb->name_length),
+                                      ValueOfVarbind(r->requestvb));
+                order.push_back(r);
+            }
+            auto created = std::make_unique<SetTransaction>(model_, rules_, checks_);
+            const SetResult result = created->Prepare(varbinds);
+            netsnmp_agent_add_list_data(
+                info, netsnmp_create_data_list(key.c_str(), created.release(), FreeTransaction));
+            if (result.status != SetStatus::NoError) {
+                netsnmp_set_request_error(info, order[result.index],
+                                          static_cast<int>(result.status));
+            }
+            break;
+        }
+        case MODE_SET_ACTION:
+            if (transaction != nullptr) {
+                transaction->Apply();
+            }
+            break;
+        case MODE_SET_UNDO:
+            if (transaction != nullptr) {
+                transaction->Undo();
+            }
+            break;
+        case MODE_SET_COMMIT:
+            if (transaction != nullptr) {
+                device_.Committed(transaction->Writes());
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+int SimAgent::Send(netsnmp_transport* transport, const void* data, int size, void** opaque,
+                   int* opaqueLength) {
+    if (settings_.lossPercent > 0 &&
+        std::uniform_real_distribution<double>(0, 100)(faults_) < settings_.lossPercent) {
+        return size;  // lost on the way
+    }
+    if (settings_.delayMs <= 0) {
+        return originalSend_(transport, data, size, opaque, opaqueLength);
+    }
+    auto pending = std::make_unique<PendingResponse>();
+    pending->data.assign(static_cast<const char*>(data), static_cast<std::size_t>(size));
+    if (opaque != nullptr && *opaque != nullptr && opaqueLength != nullptr) {
+        const auto* bytes = static_cast<const unsigned char*>(*opaque);
+        pending->opaque.assign(bytes, bytes + *opaqueLength);
+    }
+    timeval delay{settings_.delayMs / 1000, (settings_.delayMs % 1000) * 1000};
+    snmp_alarm_register_hr(delay, 0, DelayedEntry, pending.get());
+    pending_.push_back(std::move(pending));
+    return size;
+}
+
+void SimAgent::SendDelayed(unsigned int, void* data) {
+    const auto it = std::find_if(pending_.begin(), pending_.end(),
+                                 [&](const auto& p) { return p.get() == data; });
+    if (it == pending_.end()) {
+        return;
+    }
+    const std::unique_ptr<PendingResponse> pending = std::move(*it);
+    pending_.erase(it);
+    void* opaque = pending->opaque.empty() ? nullptr : pending->opaque.data();
+    int opaqueLength = static_cast<int>(pending->opaque.size());
+    originalSend_(transport_, pending->data.data(), static_cast<int>(pending->data.size()), &opaque,
+                  &opaqueLength);
+}
+
+}  // namespace vsim

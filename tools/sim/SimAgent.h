@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BehaviourRules.h"
+#include "MibModel.h"
+#include "SetTransaction.h"
+#include "VantaDevice.h"
+
+struct netsnmp_agent_request_info_s;
+struct netsnmp_handler_registration_s;
+struct netsnmp_request_info_s;
+struct netsnmp_transport_s;
+
+namespace vsim {
+
+struct PendingResponse;
+
+struct AgentSettings {
+    std::string transport;  // net-snmp form: "udp:127.0.0.1:16161", "udp6:[::1]:16161"
+    std::filesystem::path stateDir;
+    double lossPercent = 0;
+    int delayMs = 0;
+    std::uint64_t seed = 1;
+};
+
+// The SNMP agent of the simulator: net-snmp's engine with its USM, VACM,
+// target and notification modules, our handler on every served subtree of the
+// model, and optional loss and delay of responses. One per process.
+class SimAgent {
+public:
+    SimAgent(MibModel& model, const BehaviourRules& rules, VantaDevice& device);
+    ~SimAgent();  // shuts down
+    SimAgent(const SimAgent&) = delete;
+    SimAgent& operator=(const SimAgent&) = delete;
+
+    // Writes the configuration into the state folder, starts net-snmp and
+    // opens the port. Returns the transport address actually bound (the port
+    // filled in when 0 was asked for). Throws std::runtime_error.
+    std::string Start(const AgentSettings& settings);
+
+    // Serves requests until a byte arrives on `wakeFd`.
+    void Run(int wakeFd);
+
+    void Shutdown();
+
+    // net-snmp entry points.
+    int Handle(netsnmp_handler_registration_s* registration, netsnmp_agent_request_info_s* info,
+               netsnmp_request_info_s* requests);
+    int Send(netsnmp_transport_s* transport, const void* data, int size, void** opaque,
+             int* opaqueLength);
+    void SendDelayed(unsigned int alarm, void* pending);
+    void StopRunning() { running_ = false; }
+
+private:
+    void WriteConfig(const AgentSettings& settings) const;
+    void HandleGet(netsnmp_agent_request_info_s* info, netsnmp_request_info_s* requests);
+    void HandleGetNext(netsnmp_handler_registration_s* registration,
+                       netsnmp_request_info_s* requests);
+    void HandleSet(netsnmp_handler_registration_s* registration, netsnmp_agent_request_info_s* info,
+                   netsnmp_request_info_s* requests);
+
+    MibModel& model_;
+    const BehaviourRules& rules_;
+    VantaDevice& device_;
+    RowChecks checks_;
+    AgentSettings settings_;
+    std::mt19937_64 faults_;
+    netsnmp_transport_s* transport_ = nullptr;
+    int (*originalSend_)(netsnmp_transport_s*, const void*, int, void**, int*) = nullptr;
+    bool started_ = false;
+    bool running_ = false;
+    int wakeFd_ = -1;
+    std::vector<std::unique_ptr<PendingResponse>> pending_;  // responses held back by the delay
+};
+
+}  // namespace vsim

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vsim {
+
+// An object identifier as its arcs. std::vector's ordering is the SNMP
+// lexicographic order, so it can key the sorted model directly.
+using Oid = std::vector<std::uint32_t>;
+
+// "1.3.6.1", with or without a leading "."; nullopt for anything else
+// (empty arcs, letters, arcs beyond 32 bits, fewer than two arcs).
+std::optional<Oid> ParseOid(std::string_view text);
+
+std::string FormatOid(const Oid& oid);
+
+bool IsPrefix(const Oid& prefix, const Oid& oid);
+
+// `base` followed by `tail`.
+Oid Join(const Oid& base, std::initializer_list<std::uint32_t> tail);
+Oid Join(const Oid& base, const Oid& tail);
+
+}  // namespace vsim

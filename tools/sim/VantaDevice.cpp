@@ -1,0 +1,331 @@
+#include "VantaDevice.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+namespace vsim {
+
+namespace {
+
+Oid O(std::string_view text) {
+    return *ParseOid(text);
+}
+
+const Oid kSysUpTime = O("1.3.6.1.2.1.1.3.0");
+const Oid kIfEntry = O("1.3.6.1.2.1.2.2.1");
+const Oid kIfXEntry = O("1.3.6.1.2.1.31.1.1.1");
+const Oid kVlanNumDeletes = O("1.3.6.1.2.1.17.7.1.4.1.0");
+const Oid kNumVlans = O("1.3.6.1.2.1.17.7.1.1.4.0");
+const Oid kVlanCurrentEntry = O("1.3.6.1.2.1.17.7.1.4.2.1");
+const Oid kVlanStaticEntry = O("1.3.6.1.2.1.17.7.1.4.3.1");
+const Oid kPortsInUse = O("1.3.6.1.4.1.99917.11.70.1.2.1.1.2.0");
+const Oid kLedStatus = O("1.3.6.1.4.1.99917.11.70.1.2.1.1.6.0");
+const Oid kUnitLedStatus = O("1.3.6.1.4.1.99917.12.11.1.9.5.1.6.1");
+const Oid kPortInfoEntry = O("1.3.6.1.4.1.99917.11.70.1.2.3.1.1");
+const Oid kPortCtrlEntry = O("1.3.6.1.4.1.99917.11.70.1.2.3.2.1");
+const Oid kCurrentTimeText = O("1.3.6.1.4.1.99917.12.10.10.1.0");
+const Oid kUpTimeText = O("1.3.6.1.4.1.99917.12.10.10.2.0");
+
+// Columns.
+constexpr std::uint32_t kIfSpeed = 5;
+constexpr std::uint32_t kIfAdminStatus = 7;
+constexpr std::uint32_t kIfOperStatus = 8;
+constexpr std::uint32_t kIfLastChange = 9;
+constexpr std::uint32_t kInfoLinkStatus = 5;
+constexpr std::uint32_t kInfoNwayStatus = 6;
+constexpr std::uint32_t kCtrlAdminState = 4;
+constexpr std::uint32_t kCtrlNwayState = 5;
+constexpr std::uint32_t kStaticEgress = 2;
+constexpr std::uint32_t kStaticForbidden = 3;
+constexpr std::uint32_t kStaticUntagged = 4;
+constexpr std::uint32_t kStaticStatus = 5;
+
+constexpr std::int64_t kEnabled = 3;
+constexpr std::int64_t kDisabled = 2;
+constexpr std::int64_t kLinkPass = 2;
+constexpr std::int64_t kLinkFail = 3;
+
+MibValue Counter(std::uint64_t v) {
+    return MibValue::Numeric(Syntax::Counter32, static_cast<std::int64_t>(v & 0xFFFFFFFFu));
+}
+
+MibValue Gauge(std::uint64_t v) {
+    return MibValue::Numeric(Syntax::Gauge32, static_cast<std::int64_t>(v));
+}
+
+LinkSpeed SpeedOfNway(std::int64_t nway) {
+    switch (nway) {
+        case 3:
+            return LinkSpeed::Half10;
+        case 4:
+            return LinkSpeed::Full10;
+        case 5:
+            return LinkSpeed::Half100;
+        case 6:
+            return LinkSpeed::Full100;
+        case 8:
+        case 9:
+        case 10:
+            return LinkSpeed::Full1000;
+        default:
+            return LinkSpeed::Auto;
+    }
+}
+
+// swL2PortInfoNwayStatus of a medium.
+std::int64_t NwayStatus(const Port& port, Medium medium) {
+    if (port.ActiveMedium() != medium) {
+        return 0;  // link-down
+    }
+    if (port.Gigabit()) {
+        return 10;  // full-1Gigabps-none
+    }
+    const bool ten = port.forced == LinkSpeed::Half10 || port.forced == LinkSpeed::Full10;
+    if (ten) {
+        return port.FullDuplex() ? 2 : 4;
+    }
+    return port.FullDuplex() ? 6 : 8;
+}
+
+std::uint64_t SpeedBits(const Port& port) {
+    if (port.Up() && !port.Gigabit()) {
+        const bool ten = port.forced == LinkSpeed::Half10 || port.forced == LinkSpeed::Full10;
+        return ten ? 10'000'000 : 100'000'000;
+    }
+    return 1'000'000'000;
+}
+
+std::string UpTimeText(std::uint32_t ticks) {
+    const std::uint32_t seconds = ticks / 100;
+    char text[48];
+    std::snprintf(text, sizeof text, "%u days %02u:%02u:%02u", seconds / 86400, seconds / 3600 % 24,
+                  seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
+std::string WallClockText() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+bool Overlaps(const std::string& a, const std::string& b) {
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+        if ((a[i] & b[i]) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+VantaDevice::VantaDevice(MibModel& model, std::uint64_t seed) : model_(model), ports_(seed) {}
+
+void VantaDevice::Start(Clock::time_point now) {
+    start_ = now;
+    for (int p = 1; p <= PortModel::kPorts; ++p) {
+        for (const Medium m : {kCopper, kFibre}) {
+            const auto index = {static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(m + 1)};
+            if (const MibValue* admin =
+                    model_.Find(Join(Join(kPortCtrlEntry, {kCtrlAdminState}), index))) {
+                ports_.SetEnabled(p, m, admin->number != kDisabled, 0);
+            }
+            if (const MibValue* nway =
+                    model_.Find(Join(Join(kPortCtrlEntry, {kCtrlNwayState}), index));
+                nway && m == kCopper) {
+                ports_.SetForced(p, SpeedOfNway(nway->number));
+            }
+        }
+    }
+    if (const MibValue* deletes = model_.Find(kVlanNumDeletes)) {
+        vlanDeletes_ = static_cast<std::uint32_t>(deletes->number);
+    }
+    Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
+    PublishPorts();
+    PublishVlans();
+}
+
+void VantaDevice::Advance(Clock::time_point now) {
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - start_);
+    now_ = static_cast<std::uint32_t>(elapsed.count() / 10);
+    if (MibValue* upTime = model_.FindMutable(kSysUpTime)) {
+        upTime->number = now_;
+    }
+    const std::uint64_t target = now_ / 100;
+    if (target == steps_) {
+        return;
+    }
+    while (steps_ < target) {
+        ++steps_;
+        ports_.Step(static_cast<std::uint32_t>(steps_ * 100));
+    }
+    Refresh(kUpTimeText, MibValue::Octets(UpTimeText(now_)));
+    Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
+    PublishPorts();
+}
+
+void VantaDevice::Committed(const std::vector<SetTransaction::Write>& writes) {
+    bool vlansChanged = false;
+    for (const auto& write : writes) {
+        const Oid& oid = write.oid;
+        const std::int64_t number = write.value ? write.value->number : 0;
+        if (IsPrefix(kPortCtrlEntry, oid) && oid.size() == kPortCtrlEntry.size() + 3) {
+            const int port = static_cast<int>(oid[oid.size() - 2]);
+            const Medium medium = oid.back() == 2 ? kFibre : kCopper;
+            if (port < 1 || port > PortModel::kPorts) {
+                continue;
+            }
+            if (oid[kPortCtrlEntry.size()] == kCtrlAdminState) {
+                SetPortEnabled(port, medium, number != kDisabled);
+            } else if (oid[kPortCtrlEntry.size()] == kCtrlNwayState && medium == kCopper) {
+                ports_.SetForced(port, SpeedOfNway(number));
+            }
+        } else if (IsPrefix(Join(kIfEntry, {kIfAdminStatus}), oid) &&
+                   oid.size() == kIfEntry.size() + 2) {
+            const int port = static_cast<int>(oid.back());
+            if (port >= 1 && port <= PortModel::kPorts) {
+                for (const Medium m : {kCopper, kFibre}) {
+                    const Oid admin =
+                        Join(Join(kPortCtrlEntry, {kCtrlAdminState}),
+                             {static_cast<std::uint32_t>(port), static_cast<std::uint32_t>(m + 1)});
+                    if (MibValue* value = model_.FindMutable(admin)) {
+                        value->number = number == 1 ? kEnabled : kDisabled;
+                        ports_.SetEnabled(port, m, number == 1, now_);
+                    }
+                }
+            }
+        } else if (IsPrefix(kVlanStaticEntry, oid)) {
+            vlansChanged = true;
+        }
+    }
+    PublishPorts();
+    if (vlansChanged) {
+        PublishVlans();
+    }
+}
+
+void VantaDevice::SetPortEnabled(int port, Medium medium, bool enabled) {
+    ports_.SetEnabled(port, medium, enabled, now_);
+    const Port& p = ports_.At(port);
+    const bool anyEnabled = p.enabled[kCopper] || (p.combo && p.enabled[kFibre]);
+    Refresh(Join(kIfEntry, {kIfAdminStatus, static_cast<std::uint32_t>(port)}),
+            MibValue::Integer(anyEnabled ? 1 : 2));
+}
+
+RowChecks VantaDevice::Checks() {
+    RowChecks checks;
+    // A port cannot be both a member of a VLAN and forbidden from it.
+    checks["vlan-ports"] = [](const RowView& row) {
+        const auto egress = row.find(kStaticEgress);
+        const auto forbidden = row.find(kStaticForbidden);
+        return egress == row.end() || forbidden == row.end() ||
+               !Overlaps(egress->second.bytes, forbidden->second.bytes);
+    };
+    return checks;
+}
+
+void VantaDevice::Refresh(const Oid& oid, const MibValue& value) {
+    if (MibValue* current = model_.FindMutable(oid)) {
+        *current = value;
+    }
+}
+
+void VantaDevice::PublishPorts() {
+    const std::string leds = ports_.LedString();
+    Refresh(kLedStatus, MibValue::Octets(leds));
+    Refresh(kUnitLedStatus, MibValue::Octets(leds));
+    int inUse = 0;
+    for (int p = 1; p <= PortModel::kPorts; ++p) {
+        const Port& port = ports_.At(p);
+        const auto ifIndex = static_cast<std::uint32_t>(p);
+        inUse += port.Up() ? 1 : 0;
+        for (const Medium m : {kCopper, kFibre}) {
+            const std::initializer_list<std::uint32_t> index = {ifIndex,
+                                                                static_cast<std::uint32_t>(m + 1)};
+            Refresh(Join(Join(kPortInfoEntry, {kInfoLinkStatus}), index),
+                    MibValue::Integer(port.LinkUp(m) ? kLinkPass : kLinkFail));
+            Refresh(Join(Join(kPortInfoEntry, {kInfoNwayStatus}), index),
+                    MibValue::Integer(NwayStatus(port, m)));
+        }
+        const auto column = [&](const Oid& entry, std::uint32_t c) {
+            return Join(entry, {c, ifIndex});
+        };
+        Refresh(column(kIfEntry, kIfSpeed), Gauge(SpeedBits(port)));
+        Refresh(column(kIfEntry, kIfOperStatus), MibValue::Integer(port.Up() ? 1 : 2));
+        Refresh(column(kIfEntry, kIfLastChange),
+                MibValue::Numeric(Syntax::TimeTicks, port.lastChange));
+        Refresh(column(kIfEntry, 10), Counter(port.inOctets));
+        Refresh(column(kIfEntry, 11), Counter(port.inUnicast));
+        Refresh(column(kIfEntry, 12), Counter(port.inMulticast + port.inBroadcast));
+        Refresh(column(kIfEntry, 16), Counter(port.outOctets));
+        Refresh(column(kIfEntry, 17), Counter(port.outUnicast));
+        Refresh(column(kIfEntry, 18), Counter(port.outMulticast + port.outBroadcast));
+        Refresh(column(kIfXEntry, 2), Counter(port.inMulticast));
+        Refresh(column(kIfXEntry, 3), Counter(port.inBroadcast));
+        Refresh(column(kIfXEntry, 4), Counter(port.outMulticast));
+        Refresh(column(kIfXEntry, 5), Counter(port.outBroadcast));
+        Refresh(column(kIfXEntry, 6), MibValue::Big(port.inOctets));
+        Refresh(column(kIfXEntry, 7), MibValue::Big(port.inUnicast));
+        Refresh(column(kIfXEntry, 8), MibValue::Big(port.inMulticast));
+        Refresh(column(kIfXEntry, 9), MibValue::Big(port.inBroadcast));
+        Refresh(column(kIfXEntry, 10), MibValue::Big(port.outOctets));
+        Refresh(column(kIfXEntry, 11), MibValue::Big(port.outUnicast));
+        Refresh(column(kIfXEntry, 12), MibValue::Big(port.outMulticast));
+        Refresh(column(kIfXEntry, 13), MibValue::Big(port.outBroadcast));
+        Refresh(column(kIfXEntry, 15), Gauge(SpeedBits(port) / 1'000'000));
+    }
+    Refresh(kPortsInUse, MibValue::Integer(inUse));
+}
+
+void VantaDevice::PublishVlans() {
+    // The current table mirrors the active static VLANs (permanent entries,
+    // time mark 0, one filtering database per VLAN); a VLAN leaving it counts
+    // as a deletion.
+    std::map<std::uint32_t, std::uint32_t> current;
+    const Oid statusColumn = Join(kVlanStaticEntry, {kStaticStatus});
+    for (auto it = model_.All().lower_bound(statusColumn);
+         it != model_.All().end() && IsPrefix(statusColumn, it->first); ++it) {
+        if (it->first.size() == statusColumn.size() + 1 && it->second.number == kActive) {
+            const std::uint32_t vlan = it->first.back();
+            const auto known = vlanCreated_.find(vlan);
+            current[vlan] = known == vlanCreated_.end() ? now_ : known->second;
+        }
+    }
+    for (const auto& [vlan, created] : vlanCreated_) {
+        vlanDeletes_ += current.count(vlan) == 0 ? 1 : 0;
+    }
+    vlanCreated_ = std::move(current);
+
+    std::vector<Oid> stale;
+    for (auto it = model_.All().lower_bound(kVlanCurrentEntry);
+         it != model_.All().end() && IsPrefix(kVlanCurrentEntry, it->first); ++it) {
+        stale.push_back(it->first);
+    }
+    for (const auto& oid : stale) {
+        model_.Erase(oid);
+    }
+    const MibValue noPorts = MibValue::Octets(std::string(8, '\0'));
+    for (const auto& [vlan, created] : vlanCreated_) {
+        const MibValue* egress = model_.Find(Join(kVlanStaticEntry, {kStaticEgress, vlan}));
+        const MibValue* untagged = model_.Find(Join(kVlanStaticEntry, {kStaticUntagged, vlan}));
+        const auto column = [&](std::uint32_t c) { return Join(kVlanCurrentEntry, {c, 0, vlan}); };
+        model_.Put(column(3), MibValue::Numeric(Syntax::Gauge32, vlan));
+        model_.Put(column(4), egress ? *egress : noPorts);
+        model_.Put(column(5), untagged ? *untagged : noPorts);
+        model_.Put(column(6), MibValue::Integer(2));  // permanent
+        model_.Put(column(7), MibValue::Numeric(Syntax::TimeTicks, created));
+    }
+    if (model_.Find(kNumVlans) != nullptr) {
+        model_.Put(kNumVlans, Gauge(vlanCreated_.size()));
+    }
+    if (model_.Find(kVlanNumDeletes) != nullptr) {
+        model_.Put(kVlanNumDeletes, Counter(vlanDeletes_));
+    }
+}
+
+}  // namespace vsim

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <vector>
+
+#include "MibModel.h"
+#include "PortModel.h"
+#include "SetTransaction.h"
+
+namespace vsim {
+
+// The live Vanta-A behind the model: it keeps the port states and writes
+// what follows from them (LED strings, port information, interface status and
+// counters, up-time) into the model, and answers to sets that change the
+// device (port administration and speed, static VLANs).
+class VantaDevice {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    VantaDevice(MibModel& model, std::uint64_t seed);
+
+    // Takes the administrative settings from the model and publishes the
+    // initial state.
+    void Start(Clock::time_point now);
+    // Brings the device up to `now`; cheap when no second has passed.
+    void Advance(Clock::time_point now);
+    // Reacts to the writes of a committed set.
+    void Committed(const std::vector<SetTransaction::Write>& writes);
+
+    // The device's own rules for rows, by the names the behaviour file uses.
+    static RowChecks Checks();
+
+    const PortModel& Ports() const { return ports_; }
+
+private:
+    void PublishPorts();
+    void PublishVlans();
+    void Refresh(const Oid& oid, const MibValue& value);
+    void SetPortEnabled(int port, Medium medium, bool enabled);
+
+    MibModel& model_;
+    PortModel ports_;
+    Clock::time_point start_;
+    std::uint64_t steps_ = 0;
+    std::uint32_t now_ = 0;                               // hundredths of a second since start
+    std::map<std::uint32_t, std::uint32_t> vlanCreated_;  // VLAN -> time it became current
+    std::uint32_t vlanDeletes_ = 0;
+};
+
+}  // namespace vsim

@@ -1,0 +1,156 @@
+// vanta-sim: a simulated Vanta-A switch served over SNMP.
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "BehaviourRules.h"
+#include "MibModel.h"
+#include "SimAgent.h"
+#include "SimOptions.h"
+#include "SnmprecLoader.h"
+#include "VantaDevice.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int wakeWrite = -1;
+
+void OnStopSignal(int) {
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const auto written = write(wakeWrite, &byte, 1);
+    errno = saved;
+}
+
+// The recording (PATH, or vanta-a.snmprec inside a folder) and its behaviour
+// file: the same name ending in .rules, or the Vanta-A's own when the
+// recording comes without one.
+std::pair<fs::path, fs::path> DataFiles(const std::string& data) {
+    const fs::path shipped(VANTA_SIM_DATA_DIR);
+    fs::path recording = data.empty() ? shipped : fs::path(data);
+    if (fs::is_directory(recording)) {
+        recording /= "vanta-a.snmprec";
+    }
+    fs::path rules = recording;
+    rules.replace_extension(".rules");
+    if (!fs::exists(rules)) {
+        rules = shipped / "vanta-a.rules";
+    }
+    return {recording, rules};
+}
+
+fs::path MakeTemporaryFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::string pattern =
+        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/vanta-sim-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot create a temporary folder in " + pattern);
+    }
+    return pattern;
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "vanta-sim: " << message << '\n';
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const auto options =
+        vsim::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "vanta-sim: " << error << '\n' << vsim::kSimUsage;
+        return 2;
+    }
+    if (options->help) {
+        std::cout << vsim::kSimUsage;
+        return 0;
+    }
+
+    const auto [recording, rulesFile] = DataFiles(options->data);
+    vsim::BehaviourRules rules;
+    std::vector<std::string> problems = rules.Load(rulesFile.string());
+    const vsim::RowChecks checks = vsim::VantaDevice::Checks();
+    for (const auto& [entry, table] : rules.Tables()) {
+        if (!table.check.empty() && checks.count(table.check) == 0) {
+            problems.push_back(rulesFile.string() + ": unknown check '" + table.check + "'");
+        }
+    }
+    vsim::MibModel model;
+    for (auto& problem : vsim::LoadSnmprec(recording.string(), rules.Served(), model)) {
+        problems.push_back(std::move(problem));
+    }
+    if (!problems.empty()) {
+        for (const auto& problem : problems) {
+            std::cerr << "vanta-sim: " << problem << '\n';
+        }
+        return 1;
+    }
+
+    int wake[2];
+    if (pipe2(wake, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return Fail("cannot create a pipe");
+    }
+    wakeWrite = wake[1];
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+
+    fs::path stateDir;
+    bool ownsStateDir = false;
+    try {
+        if (options->state.empty()) {
+            stateDir = MakeTemporaryFolder();
+            ownsStateDir = true;
+        } else {
+            stateDir = options->state;
+            fs::create_directories(stateDir);
+        }
+    } catch (const std::exception& e) {
+        return Fail(e.what());
+    }
+
+    int status = 0;
+    {
+        vsim::VantaDevice device(model, options->seed);
+        device.Start(vsim::VantaDevice::Clock::now());
+        vsim::SimAgent agent(model, rules, device);
+        try {
+            vsim::AgentSettings settings;
+            settings.transport = options->Transport();
+            settings.stateDir = stateDir;
+            settings.lossPercent = options->lossPercent;
+            settings.delayMs = options->delayMs;
+            settings.seed = options->seed;
+            const std::string address = agent.Start(settings);
+            std::cout << "vanta-sim listening on " << address << std::endl;
+            agent.Run(wake[0]);
+        } catch (const std::exception& e) {
+            status = Fail(e.what());
+        }
+        agent.Shutdown();
+    }
+    close(wake[0]);
+    close(wake[1]);
+    if (ownsStateDir) {
+        std::error_code ignored;
+        fs::remove_all(stateDir, ignored);
+    }
+    return status;
+}
