@@ -34,27 +34,27 @@ std::string_view TakeRun(std::string_view text, std::size_t& pos, bool (*accept)
 }
 
 // Returns false for an unknown type letter.
-bool SetTypeDefaults(CvFormatSpec& spec) {
-    switch (spec.Type) {
+bool SetTypeDefaults(CvFormatSpec& format) {
+    switch (format.Type) {
         case 'i':
-            spec.Min = -2147483648.0;
-            spec.Max = 2147483647.0;
+            format.Min = -2147483648.0;
+            format.Max = 2147483647.0;
             return true;
         case 'u':
         case 'n':
-            spec.Min = 0;
-            spec.Max = 4294967295.0;
+            format.Min = 0;
+            format.Max = 4294967295.0;
             return true;
         case 'f':
             // The smallest positive normal double: a plain "%f" refuses 0 and negatives.
-            spec.Min = DBL_MIN;
-            spec.Max = DBL_MAX;
+            format.Min = DBL_MIN;
+            format.Max = DBL_MAX;
             return true;
         case 'h':
         case 's':
             // Texts have no range; keep one that nothing can fall outside of.
-            spec.Min = -DBL_MAX;
-            spec.Max = DBL_MAX;
+            format.Min = -DBL_MAX;
+            format.Max = DBL_MAX;
             return true;
         default:
             return false;
@@ -63,7 +63,7 @@ bool SetTypeDefaults(CvFormatSpec& spec) {
 
 // "a", "f" and "n" directly after the digits of "l". An "n" followed by a
 // number is the minimum option instead.
-void TakeLengthFlags(std::string_view options, std::size_t& pos, CvFormatSpec& spec) {
+void TakeLengthFlags(std::string_view options, std::size_t& pos, CvFormatSpec& format) {
     for (int taken = 0; taken < 3 && pos < options.size(); ++taken) {
         const char c = options[pos];
         const bool numberFollows = pos + 1 < options.size() && IsNumberChar(options[pos + 1]);
@@ -77,34 +77,34 @@ void TakeLengthFlags(std::string_view options, std::size_t& pos, CvFormatSpec& s
         } else {
             return;
         }
-        spec.Flags |= flag;
+        format.Flags |= flag;
         ++pos;
     }
 }
 
-void ParseOptions(std::string_view options, CvFormatSpec& spec) {
+void ParseOptions(std::string_view options, CvFormatSpec& format) {
     std::size_t pos = 0;
     while (pos < options.size()) {
         const char letter = options[pos++];
         switch (letter) {
             case 'n':
-                spec.Min = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
+                format.Min = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
                 break;
             case 'x':
-                spec.Max = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
+                format.Max = ReadLeadingReal(TakeRun(options, pos, IsNumberChar));
                 break;
             case 'l':
-                spec.MaxLength = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
-                TakeLengthFlags(options, pos, spec);
+                format.MaxLength = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
+                TakeLengthFlags(options, pos, format);
                 break;
             case 'w':
-                spec.Width = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
+                format.Width = ReadLeadingInt32(TakeRun(options, pos, IsDigit));
                 break;
             case 'e':
                 if (pos >= options.size()) {
                     Reject();
                 }
-                spec.AdvanceChar = options[pos++];
+                format.AdvanceChar = options[pos++];
                 break;
             default:
                 Reject();
@@ -114,43 +114,43 @@ void ParseOptions(std::string_view options, CvFormatSpec& spec) {
 
 }  // namespace
 
-CvFormatSpec ParseFormatSpec(std::string_view spec) {
-    if (spec.size() < 2 || spec[0] != '%') {
+CvFormatSpec ParseFormatSpec(std::string_view format) {
+    if (format.size() < 2 || format[0] != '%') {
         Reject();
     }
     CvFormatSpec result;
-    result.Type = spec[1];
+    result.Type = format[1];
     if (!SetTypeDefaults(result)) {
         Reject();
     }
     std::size_t pos = 2;
     if (result.Type == 'n') {
-        if (pos >= spec.size()) {
+        if (pos >= format.size()) {
             Reject();
         }
-        result.Delimiter = spec[pos++];
+        result.Delimiter = format[pos++];
     }
-    if (pos == spec.size()) {
+    if (pos == format.size()) {
         return result;
     }
     // Anything after the type must be one complete option part.
-    if (spec[pos] != '{' || spec.size() - pos < 2 || spec.back() != '}') {
+    if (format[pos] != '{' || format.size() - pos < 2 || format.back() != '}') {
         Reject();
     }
-    ParseOptions(spec.substr(pos + 1, spec.size() - pos - 2), result);
+    ParseOptions(format.substr(pos + 1, format.size() - pos - 2), result);
     return result;
 }
 
 std::vector<std::string> SplitFormatSpecs(std::string_view format) {
-    std::vector<std::string> specs;
+    std::vector<std::string> formats;
     std::size_t pos = format.find('%');
     while (pos != std::string_view::npos) {
         const std::size_t next = format.find('%', pos + 1);
         const std::size_t length = next == std::string_view::npos ? next : next - pos;
-        specs.emplace_back(format.substr(pos, length));
+        formats.emplace_back(format.substr(pos, length));
         pos = next;
     }
-    return specs;
+    return formats;
 }
 
 int CountFormatControls(std::string_view format) {

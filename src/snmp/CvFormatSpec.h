@@ -22,10 +22,10 @@ struct CvFormatSpec {
     char AdvanceChar = 0;    // 0 = none
 };
 
-// Parses one spec; a malformed one raises -2.
-CvFormatSpec ParseFormatSpec(std::string_view spec);
+// Parses one edit format ("%i{n0x255l3}"); a malformed one raises -2.
+CvFormatSpec ParseFormatSpec(std::string_view format);
 
-// The specs of a format text for a group of controls: the k-th runs from the
+// The edit formats of a format text for a group of controls: the k-th runs from the
 // k-th "%" to just before the next one. Text before the first "%" belongs to
 // no control.
 std::vector<std::string> SplitFormatSpecs(std::string_view format);

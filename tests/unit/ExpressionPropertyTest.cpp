@@ -32,12 +32,12 @@ std::string RandomText(std::mt19937& rng, std::string_view alphabet, std::size_t
 std::string RandomSpec(std::mt19937& rng) {
     static constexpr std::string_view kHeads[] = {"%i{", "%u{", "%f{", "%n,{", "%s{", "%h{", ""};
     std::uniform_int_distribution<std::size_t> head(0, std::size(kHeads) - 1);
-    std::string spec(kHeads[head(rng)]);
-    spec += RandomText(rng, "%{}inxlwefahus,-.0123456789nxl", 14);
+    std::string format(kHeads[head(rng)]);
+    format += RandomText(rng, "%{}inxlwefahus,-.0123456789nxl", 14);
     if (rng() % 2 == 0) {
-        spec += '}';
+        format += '}';
     }
-    return spec;
+    return format;
 }
 
 TEST(ExpressionPropertyTest, FormatSpecParsesOrRejects) {
@@ -45,11 +45,11 @@ TEST(ExpressionPropertyTest, FormatSpecParsesOrRejects) {
     for (int i = 0; i < kCases; ++i) {
         const std::string text = RandomSpec(rng);
         try {
-            const CvFormatSpec spec = ParseFormatSpec(text);
-            EXPECT_FALSE(std::isnan(spec.Min)) << text;
-            EXPECT_FALSE(std::isnan(spec.Max)) << text;
-            EXPECT_GE(spec.MaxLength, 0) << text;
-            EXPECT_GE(spec.Width, 0) << text;
+            const CvFormatSpec format = ParseFormatSpec(text);
+            EXPECT_FALSE(std::isnan(format.Min)) << text;
+            EXPECT_FALSE(std::isnan(format.Max)) << text;
+            EXPECT_GE(format.MaxLength, 0) << text;
+            EXPECT_GE(format.Width, 0) << text;
         } catch (const CvException& e) {
             EXPECT_EQ(e.Code(), kErrBadFormatSpec) << text;
         }

@@ -15,7 +15,7 @@ constexpr std::uint16_t kF = CvFormatSpec::kExactLength;
 constexpr std::uint16_t kN = CvFormatSpec::kNotEmpty;
 
 struct ParsedCase {
-    const char* Spec;
+    const char* Format;
     char Type;
     char Delimiter;
     double Min;
@@ -27,22 +27,22 @@ struct ParsedCase {
 };
 
 void PrintTo(const ParsedCase& c, std::ostream* os) {
-    *os << c.Spec;
+    *os << c.Format;
 }
 
 class FormatSpecParseTest : public ::testing::TestWithParam<ParsedCase> {};
 
 TEST_P(FormatSpecParseTest, ReadsEveryField) {
     const ParsedCase& c = GetParam();
-    const CvFormatSpec spec = ParseFormatSpec(c.Spec);
-    EXPECT_EQ(spec.Type, c.Type);
-    EXPECT_EQ(spec.Delimiter, c.Delimiter);
-    EXPECT_EQ(spec.Min, c.Min);
-    EXPECT_EQ(spec.Max, c.Max);
-    EXPECT_EQ(spec.MaxLength, c.MaxLength);
-    EXPECT_EQ(spec.Flags, c.Flags);
-    EXPECT_EQ(spec.Width, c.Width);
-    EXPECT_EQ(spec.AdvanceChar, c.AdvanceChar);
+    const CvFormatSpec format = ParseFormatSpec(c.Format);
+    EXPECT_EQ(format.Type, c.Type);
+    EXPECT_EQ(format.Delimiter, c.Delimiter);
+    EXPECT_EQ(format.Min, c.Min);
+    EXPECT_EQ(format.Max, c.Max);
+    EXPECT_EQ(format.MaxLength, c.MaxLength);
+    EXPECT_EQ(format.Flags, c.Flags);
+    EXPECT_EQ(format.Width, c.Width);
+    EXPECT_EQ(format.AdvanceChar, c.AdvanceChar);
 }
 
 constexpr double kIntMin = -2147483648.0;
