@@ -90,6 +90,14 @@ std::string SessionKey(const SnmpTarget& t, bool sync) {
     return key;
 }
 
+// A key from a pass phrase; both keys use the authentication hash. Phrases
+// under 8 characters fail.
+bool DeriveKey(const oid* auth, const std::string& phrase, u_char* key, size_t& length) {
+    const auto* bytes = reinterpret_cast<const u_char*>(phrase.data());
+    return generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, bytes, phrase.size(), key, &length) ==
+           SNMPERR_SUCCESS;
+}
+
 // Derives the USM keys into a session template; a result on failure.
 int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
     s.securityModel = SNMP_SEC_MODEL_USM;
@@ -109,9 +117,7 @@ int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
     s.securityAuthProto = const_cast<oid*>(auth);
     s.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
     s.securityAuthKeyLen = USM_AUTH_KU_LEN;
-    const auto* pass = reinterpret_cast<const u_char*>(t.AuthPassword.data());
-    if (generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, pass, t.AuthPassword.size(), s.securityAuthKey,
-                    &s.securityAuthKeyLen) != SNMPERR_SUCCESS) {
+    if (!DeriveKey(auth, t.AuthPassword, s.securityAuthKey, s.securityAuthKeyLen)) {
         return 1401;
     }
     if (t.SecurityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
@@ -122,9 +128,7 @@ int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
         s.securityPrivProto = const_cast<oid*>(priv);
         s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
         s.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        const auto* privPass = reinterpret_cast<const u_char*>(t.PrivPassword.data());
-        if (generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, privPass, t.PrivPassword.size(),
-                        s.securityPrivKey, &s.securityPrivKeyLen) != SNMPERR_SUCCESS) {
+        if (!DeriveKey(auth, t.PrivPassword, s.securityPrivKey, s.securityPrivKeyLen)) {
             return 1401;
         }
     }
