@@ -23,7 +23,52 @@ bool ReadNumber(std::string_view part, std::uint64_t limit, std::uint64_t& value
     return value <= limit;
 }
 
+std::string_view WithoutLeadingDot(std::string_view text) {
+    if (!text.empty() && text.front() == '.') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+// The next sub-identifier of `text` without its leading zeros; `text` moves past it.
+std::string_view NextArc(std::string_view& text) {
+    const std::size_t dot = text.find('.');
+    std::string_view arc = text.substr(0, dot);
+    text.remove_prefix(dot == std::string_view::npos ? text.size() : dot + 1);
+    while (arc.size() > 1 && arc.front() == '0') {
+        arc.remove_prefix(1);
+    }
+    return arc;
+}
+
 }  // namespace
+
+int CompareOidTexts(std::string_view a, std::string_view b) {
+    a = WithoutLeadingDot(a);
+    b = WithoutLeadingDot(b);
+    while (!a.empty() && !b.empty()) {
+        const std::string_view x = NextArc(a);
+        const std::string_view y = NextArc(b);
+        // Digit strings without leading zeros: the longer is the larger.
+        if (x.size() != y.size()) {
+            return x.size() < y.size() ? -1 : 1;
+        }
+        if (const int c = x.compare(y); c != 0) {
+            return c < 0 ? -1 : 1;
+        }
+    }
+    return a.empty() ? (b.empty() ? 0 : -1) : 1;
+}
+
+bool OidTextExtends(std::string_view oid, std::string_view prefix) {
+    oid = WithoutLeadingDot(oid);
+    prefix = WithoutLeadingDot(prefix);
+    if (prefix.empty()) {
+        return !oid.empty();
+    }
+    return oid.size() > prefix.size() + 1 && oid.compare(0, prefix.size(), prefix) == 0 &&
+           oid[prefix.size()] == '.';
+}
 
 bool ParseOidText(std::string_view text, std::vector<std::uint32_t>& subids) {
     subids.clear();
