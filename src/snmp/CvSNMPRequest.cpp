@@ -6,12 +6,15 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
+#include <string_view>
 
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvExpression.h"
 #include "CvIndexCoding.h"
 #include "CvNumList.h"
+#include "CvOidText.h"
 #include "CvSNMPSession.h"
 #include "CvSNMPSettings.h"
 #include "CvSNMPTarget.h"
@@ -25,6 +28,7 @@ constexpr int kNextRead = 1;
 constexpr int kWrite = 2;
 constexpr int kDestroyWaitMs = 6000;
 const char kNotDone[] = "(NOTDONE)";
+const char kNull[] = "(NULL)";
 
 SnmpSession& Session() {
     SnmpSession* session = GlobalSession();
@@ -114,9 +118,10 @@ bool CvSNMPRequest::ColumnEnded(const std::string& expected, const std::string& 
     if (!Vars.IsTable()) {
         return false;
     }
-    const bool inside =
-        received.size() > expected.size() && received.compare(0, expected.size(), expected) == 0;
-    return !inside || received == previous;
+    // A get-next that does not move forward ends the column, so a walk ends
+    // on any agent, even one that answers backwards or in a loop.
+    return !OidTextExtends(received, expected) ||
+           (!previous.empty() && CompareOidTexts(received, previous) <= 0);
 }
 
 bool CvSNMPRequest::RowPasses(const std::string& condition) {
@@ -131,6 +136,20 @@ void CvSNMPRequest::CheckItemType() const {
     if (Vars.ItemType > MVT_UMV) {
         CvRaise(kErrBadItemType);
     }
+}
+
+void CvSNMPRequest::CheckWalkable() const {
+    if (!Vars.IsTable()) {
+        return;
+    }
+    for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
+        if (Vars.IsReadable(i)) {
+            return;
+        }
+    }
+    // Without a readable column every get-next would deliver an empty row
+    // and the walk would never end.
+    CvRaise(kErrBadKeyCount);
 }
 
 std::vector<SnmpVarBind> CvSNMPRequest::ComposePdu(int kind) {
@@ -168,16 +187,21 @@ std::vector<SnmpVarBind> CvSNMPRequest::ComposePdu(int kind) {
 }
 
 CvSNMPRequest::Outcome CvSNMPRequest::StoreResponse(int code, const SnmpResponse& response) {
+    // One reply per readable item, in list order.
+    struct Reply {
+        std::int32_t Item;
+        const SnmpVarBind* Vb;
+        bool Ended;
+        std::string_view RowIndex;  // of a column still inside its table
+    };
+    std::vector<Reply> replies;
     std::size_t p = 0;
-    std::int32_t readable = 0;
     std::int32_t ended = 0;
-    bool haveRowIndex = false;
-    std::string rowIndex;
+    std::optional<std::string_view> rowIndex;
     for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
         if (!Vars.IsReadable(i)) {
             continue;
         }
-        ++readable;
         if (p >= response.Vbs.size()) {
             RaiseResult(SnmpResult::InvalidPdu);  // the agent left bindings out
         }
@@ -189,26 +213,42 @@ CvSNMPRequest::Outcome CvSNMPRequest::StoreResponse(int code, const SnmpResponse
             // noSuchName and the OID it was given.
             return item.InstanceOid == vb.Oid ? Outcome::EchoedEnd : Outcome::NoSuchName;
         }
-        if (ColumnEnded(expected, item.InstanceOid, vb.Oid)) {
+        Reply reply{i, &vb, ColumnEnded(expected, item.InstanceOid, vb.Oid), {}};
+        if (reply.Ended) {
             ++ended;
-            item.Value = kNotDone;
-            item.InstanceOid = Joined(expected, EncodeRowIndex(Vars));
-            continue;
+        } else if (vb.Oid.size() > expected.size()) {
+            reply.RowIndex = std::string_view(vb.Oid).substr(expected.size() + 1);
+            // The row is the first one any column still has: a column with
+            // a hole there answers with a later row.
+            if (!rowIndex || CompareOidTexts(reply.RowIndex, *rowIndex) < 0) {
+                rowIndex = reply.RowIndex;
+            }
         }
-        VbToText(i, vb);
-        item.InstanceOid = vb.Oid;
-        // The row index comes from a column still inside its table: an
-        // ended column's OID belongs to another column or table.
-        if (!haveRowIndex && vb.Oid.size() > expected.size()) {
-            rowIndex = vb.Oid.substr(expected.size() + 1);
-            haveRowIndex = true;
-        }
+        replies.push_back(reply);
     }
-    if (readable > 0 && ended == readable) {
+    if (!replies.empty() && ended == static_cast<std::int32_t>(replies.size())) {
         return Outcome::Ended;
     }
+    // Ended columns go on from the row before this one.
+    const std::string previousRow = ended > 0 ? EncodeRowIndex(Vars) : std::string();
+    for (const Reply& reply : replies) {
+        CvSNMPVar& item = Vars.Item(reply.Item);
+        if (reply.Ended) {
+            item.Value = kNotDone;
+            item.InstanceOid = Joined(Base(reply.Item), previousRow);
+        } else if (Vars.IsTable() && CompareOidTexts(reply.RowIndex, *rowIndex) != 0) {
+            // No value in this row; the column is asked again from where it was.
+            item.Value = kNull;
+            if (item.InstanceOid.empty()) {
+                item.InstanceOid = Base(reply.Item);
+            }
+        } else {
+            VbToText(reply.Item, *reply.Vb);
+            item.InstanceOid = reply.Vb->Oid;
+        }
+    }
     if (Vars.IsTable()) {
-        DecodeKeys(rowIndex);
+        DecodeKeys(rowIndex ? std::string(*rowIndex) : std::string());
     }
     for (std::int32_t i = 0; i < Vars.GetCount(); ++i) {
         ComputeExpr(i, true);
@@ -234,6 +274,7 @@ bool CvSNMPRequest::Read(bool first) {
         return false;
     }
     CheckItemType();
+    CheckWalkable();
     const SnmpTarget target = BuildTargets(*this);
     const std::vector<SnmpVarBind> vbs = ComposePdu(first ? kFirstRead : kNextRead);
     const SnmpOperation op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
@@ -241,6 +282,7 @@ bool CvSNMPRequest::Read(bool first) {
                                  : SnmpOperation::Get;
     SnmpResponse response;
     const CvSnmpResult mapped = MapSnmpResult(Session().Exchange(target, op, vbs, response));
+    NoteExchangeFailed(Address, mapped.Code);
     if (mapped.Code != kOk && !(mapped.Code == kErrNoSuchName && Vars.IsTable())) {
         throw CvException(mapped.Message, mapped.Code);
     }
@@ -259,6 +301,7 @@ void CvSNMPRequest::ReadAsync(CvSNMPCompletion callback, void* context, bool fir
         return;
     }
     CheckItemType();
+    CheckWalkable();
     const int op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
                        ? static_cast<int>(SnmpOperation::GetNext)
                        : static_cast<int>(SnmpOperation::Get);
@@ -318,6 +361,7 @@ bool CvSNMPRequest::Write(bool readBack, const std::string& selection,
     const SnmpTarget target = BuildTargets(*this);
     SnmpResponse response;
     const int result = Session().Exchange(target, SnmpOperation::Set, vbs, response);
+    NoteExchangeFailed(Address, result);
     if (result != SnmpResult::Success) {
         RaiseResult(result);
     }
@@ -340,10 +384,11 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
                               void* context, bool storeResults) {
     const SnmpTarget target = BuildTargets(*this);
     auto id = std::make_shared<std::uint64_t>(0);  // known once sent; completions come later
+    const bool walking = static_cast<SnmpOperation>(op) == SnmpOperation::GetNext;
     const int sent = Session().Send(
         target, static_cast<SnmpOperation>(op), vbs,
-        [this, callback, context, storeResults, id, exists = FExists, address = target.Address,
-         port = target.Port](int result, const SnmpResponse& response) {
+        [this, callback, context, storeResults, walking, id, exists = FExists,
+         address = target.Address, port = target.Port](int result, const SnmpResponse& response) {
             FPending.erase(*id);
             if (result == SnmpResult::SessionClosed) {
                 --Outstanding;  // the session ended with the exchange pending
@@ -352,9 +397,10 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
             CvSNMPError error;
             error.AgentAddress = address;
             error.AgentPort = port;
-            Complete(result, response, storeResults, error);
+            Complete(result, response, storeResults, walking, error);
+            NoteExchangeFailed(Address, error.Code);
             ++FRunning;
-            callback(context, error, Vars);
+            Deliver(callback, context, error, exists);
             if (!*exists) {
                 return;  // the callback destroyed the request
             }
@@ -369,15 +415,44 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
     ++Outstanding;
 }
 
+// A failure of what the callback starts next (the following row of a walk
+// cannot be sent, say) ends the operation: the callback hears it as the
+// outcome, and nothing is thrown through the SNMP library.
+void CvSNMPRequest::Deliver(CvSNMPCompletion callback, void* context, CvSNMPError& error,
+                            const std::shared_ptr<bool>& exists) {
+    CvSNMPError failed = error;
+    try {
+        callback(context, error, Vars);
+        return;
+    } catch (const CvException& e) {
+        failed.Code = e.Code();
+        failed.Message = e.Message();
+    } catch (...) {
+        failed.Code = kErrUnknown;
+        failed.Message = CodeMessage(kErrUnknown);
+    }
+    if (!*exists) {
+        return;
+    }
+    failed.Done = true;
+    try {
+        callback(context, failed, Vars);
+    } catch (...) {
+        // Told once; a second failure has nowhere left to go.
+    }
+}
+
 void CvSNMPRequest::Complete(int result, const SnmpResponse& response, bool storeResults,
-                             CvSNMPError& error) {
+                             bool walking, CvSNMPError& error) {
     const CvSnmpResult mapped = MapSnmpResult(result);
     error.Code = mapped.Code;
     error.Message = mapped.Message;
     error.ErrorIndex = response.ErrorIndex;
     error.Done = true;
-    const bool noSuchNameInTable = mapped.Code == kErrNoSuchName && Vars.IsTable();
-    if (!((mapped.Code == kOk && storeResults) || noSuchNameInTable)) {
+    // Only a walk may end in noSuchName: a v1 agent echoes a refused set's
+    // bindings too, and that is no end of anything.
+    const bool noSuchNameInWalk = walking && mapped.Code == kErrNoSuchName && Vars.IsTable();
+    if (!((mapped.Code == kOk && storeResults) || noSuchNameInWalk)) {
         return;
     }
     try {

@@ -87,13 +87,17 @@ private:
     std::string Base(std::int32_t i) const;
     std::vector<SnmpVarBind> ComposePdu(int kind);
     void CheckItemType() const;
+    void CheckWalkable() const;
     Outcome StoreResponse(int code, const SnmpResponse& response);
     void DecodeKeys(const std::string& rowIndex);
     void PrepareWrite(const std::string& selection, const std::vector<std::string>* values,
                       std::vector<SnmpVarBind>& vbs);
     void SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPCompletion callback, void* context,
                    bool storeResults);
-    void Complete(int result, const SnmpResponse& response, bool storeResults, CvSNMPError& error);
+    void Complete(int result, const SnmpResponse& response, bool storeResults, bool walking,
+                  CvSNMPError& error);
+    void Deliver(CvSNMPCompletion callback, void* context, CvSNMPError& error,
+                 const std::shared_ptr<bool>& exists);
 
     std::set<std::uint64_t> FPending;
     // Completions running now: a request that one of them destroys (its

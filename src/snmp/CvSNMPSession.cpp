@@ -7,6 +7,7 @@
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvSNMPSettings.h"
+#include "CvSNMPTarget.h"
 #include "SnmpEventProcessor.h"
 #include "SnmpTransport.h"
 
@@ -74,4 +75,5 @@ SnmpEventProcessor* GlobalEventProcessor() {
 void DestroyGlobalSession() {
     ProcessorSlot().reset();
     SessionSlot().reset();
+    ForgetResolvedAddresses();
 }

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <unordered_map>
 
 // net-snmp's configuration header comes first, each in its own block.
@@ -39,6 +40,10 @@ void InitialiseLibrary() {
                           "/dev/null/vanta-no-state");
     setenv("MIBS", "", 1);
     setenv("MIBDIRS", "", 1);
+    // The library's own log lines (a short pass phrase, say) would stand on
+    // the terminal before our message; our messages say what failed.
+    snmp_disable_log();
+    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
     static const char kEngineId[] = "CvSNMP_PP_Application";
     set_exact_engineID(reinterpret_cast<const u_char*>(kEngineId), sizeof kEngineId - 1);
     init_snmp("vanta");
@@ -179,7 +184,7 @@ struct NetSession {
     void* Handle = nullptr;
     int Socket = -1;
     std::string Key;
-    std::string UserKey;  // peer and user name of a v3 session
+    std::string UserName;  // of a v3 session
     bool EngineKnown = true;
     bool Discovering = false;
     std::vector<Waiting> Queue;
@@ -191,6 +196,10 @@ struct PendingRequest {
     bool Finished = false;
     bool Discovery = false;  // asks the agent for its engine id
     int Result = SnmpResult::Success;
+    // A v3 request keeps what it sends: after the agent restarted it is sent
+    // once more, to the engine found anew.
+    NetSession* Session = nullptr;
+    std::optional<NetSession::Waiting> Resend;
 };
 
 struct SnmpSession::Impl {
@@ -201,9 +210,15 @@ struct SnmpSession::Impl {
     std::uint64_t NextId = 0;
     int CallbackDepth = 0;
     bool Closing = false;
+    // The credentials each v3 user name was registered with in the library's
+    // process-wide user table, which every session of that name shares.
+    std::map<std::string, std::string> RegisteredUsers;
 
     static int OnEvent(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic);
     void Finish(std::uint64_t id, int result, const SnmpResponse& response);
+    bool Rediscover(PendingRequest& request, int result);
+    void RunCompletion(const SnmpCompletion& completion, int result, const SnmpResponse& response);
+    void RegisterUser(const SnmpTarget& target);
     int Open(const SnmpTarget& target, bool sync, NetSession*& session);
     int Submit(NetSession& session, const SnmpTarget& target, SnmpOperation op,
                const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion, std::uint64_t& id);
@@ -251,7 +266,11 @@ int SnmpSession::Impl::OnEvent(int op, netsnmp_session* s, int, netsnmp_pdu* pdu
         default:
             return 1;  // retransmissions and connection events are no outcome
     }
-    impl->Finish(id, result, response);
+    try {
+        impl->Finish(id, result, response);
+    } catch (...) {
+        // Completions report their own failures; nothing may unwind into the library.
+    }
     return 1;
 }
 
@@ -266,11 +285,56 @@ void SnmpSession::Impl::Finish(std::uint64_t id, int result, const SnmpResponse&
         it->second.Result = result;
         return;
     }
+    if (Rediscover(it->second, result)) {
+        return;
+    }
     SnmpCompletion completion = std::move(it->second.Completion);
     Pending.erase(it);
+    RunCompletion(completion, result, response);
+}
+
+void SnmpSession::Impl::RunCompletion(const SnmpCompletion& completion, int result,
+                                      const SnmpResponse& response) {
     ++CallbackDepth;
-    completion(result, response);
+    try {
+        completion(result, response);
+    } catch (...) {
+        // The completion's owner reports its failures itself.
+    }
     --CallbackDepth;
+}
+
+// A v3 exchange that timed out or was refused for an unknown engine or a
+// time outside the window may have met an agent that restarted: its engine
+// id and time are found anew and the request is sent once more.
+bool SnmpSession::Impl::Rediscover(PendingRequest& request, int result) {
+    const bool agentMayHaveRestarted = result == SnmpResult::Timeout ||
+                                       result == SnmpResult::UnknownEngineId ||
+                                       result == SnmpResult::NotInTimeWindow;
+    if (!request.Resend || Closing || !agentMayHaveRestarted) {
+        return false;
+    }
+    NetSession& session = *request.Session;
+    session.Queue.push_back(std::move(*request.Resend));
+    request.Resend.reset();
+    if (session.Discovering) {
+        return true;  // another request already asks
+    }
+    netsnmp_session* s = snmp_sess_session(session.Handle);
+    if (s->securityEngineIDLen > 0) {
+        // Boots the agent counts again from 1 would otherwise be refused.
+        free_enginetime(s->securityEngineID, s->securityEngineIDLen);
+    }
+    SNMP_FREE(s->securityEngineID);
+    s->securityEngineIDLen = 0;
+    SNMP_FREE(s->contextEngineID);
+    s->contextEngineIDLen = 0;
+    session.EngineKnown = false;
+    const int started = StartDiscovery(session, session.Queue.back().Target);
+    if (started != SnmpResult::Success) {
+        FailQueue(session, started);
+    }
+    return true;
 }
 
 int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& session) {
@@ -290,23 +354,12 @@ int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& se
                                          : SNMP_VERSION_1;
     tmpl.callback = &Impl::OnEvent;
     tmpl.callback_magic = this;
-    std::string userKey;
     if (target.Version == 3) {
         const int result = SetUsmKeys(target, tmpl);
         if (result != SnmpResult::Success) {
             return result;
         }
-        // One session per peer and user: new credentials replace the old.
-        userKey = (sync ? "S|" : "A|") + peer + "|" + target.SecurityName;
-        for (auto it = Sessions.begin(); it != Sessions.end();) {
-            if (it->second->UserKey == userKey) {
-                Retired.push_back(std::move(it->second));
-                it = Sessions.erase(it);
-            } else {
-                ++it;
-            }
-        }
-        ForgetUsmUser(target.SecurityName);
+        RegisterUser(target);
     } else {
         const std::string& community = target.ReadCommunity;
         tmpl.community = reinterpret_cast<u_char*>(const_cast<char*>(community.c_str()));
@@ -326,10 +379,10 @@ int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& se
     created->Handle = handle;
     created->Socket = snmp_sess_transport(handle)->sock;
     created->Key = key;
-    created->UserKey = userKey;
-    if (!sync && target.Version == 3) {
+    if (target.Version == 3) {
         // The library would find the engine id with a blocking exchange at
-        // the first send; the asynchronous session asks for it itself.
+        // the first send and never again; the session asks for it itself.
+        created->UserName = target.SecurityName;
         snmp_sess_session(handle)->flags |= SNMP_FLAGS_DONT_PROBE;
         created->EngineKnown = false;
     }
@@ -341,6 +394,29 @@ int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& se
     return SnmpResult::Success;
 }
 
+// Sessions of one user name share the library's user table: new credentials
+// replace the old ones and the sessions that used them; the same credentials
+// leave everything as it is.
+void SnmpSession::Impl::RegisterUser(const SnmpTarget& target) {
+    const std::string credentials =
+        std::to_string(target.SecurityLevel) + "|" + std::to_string(target.AuthProtocol) + "|" +
+        std::to_string(target.PrivProtocol) + "|" + target.AuthPassword + "|" + target.PrivPassword;
+    auto [registered, added] = RegisteredUsers.emplace(target.SecurityName, credentials);
+    if (!added && registered->second == credentials) {
+        return;
+    }
+    registered->second = credentials;
+    for (auto it = Sessions.begin(); it != Sessions.end();) {
+        if (it->second->UserName == target.SecurityName) {
+            Retired.push_back(std::move(it->second));
+            it = Sessions.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    ForgetUsmUser(target.SecurityName);
+}
+
 int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, SnmpOperation op,
                               const std::vector<SnmpVarBind>& vbs, SnmpCompletion completion,
                               std::uint64_t& id) {
@@ -350,7 +426,12 @@ int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, Snm
         return built;
     }
     id = ++NextId;
-    Pending[id].Completion = std::move(completion);
+    PendingRequest& request = Pending[id];
+    request.Completion = std::move(completion);
+    if (target.Version == 3) {
+        request.Session = &session;
+        request.Resend = NetSession::Waiting{id, target, op, vbs};
+    }
     if (session.EngineKnown) {
         return Dispatch(session, target, pdu, id);
     }
@@ -449,9 +530,7 @@ void SnmpSession::Impl::Discovered(NetSession& session, int result) {
             Pending.erase(w.Id);
         }
         if (sent != SnmpResult::Success) {
-            ++CallbackDepth;
-            completion(sent, SnmpResponse{});
-            --CallbackDepth;
+            RunCompletion(completion, sent, SnmpResponse{});
         }
     }
 }
@@ -461,6 +540,9 @@ void SnmpSession::Impl::FailQueue(NetSession& session, int result) {
     std::vector<NetSession::Waiting> queue;
     queue.swap(session.Queue);
     for (const NetSession::Waiting& w : queue) {
+        if (auto it = Pending.find(w.Id); it != Pending.end()) {
+            it->second.Resend.reset();  // the agent was asked anew and did not answer
+        }
         Finish(w.Id, result, SnmpResponse{});
     }
 }

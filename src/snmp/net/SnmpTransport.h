@@ -61,6 +61,8 @@ constexpr int SessionClosed = -8;
 constexpr int InvalidPdu = -11;
 constexpr int InvalidOid = -17;
 constexpr int InvalidAddress = -18;
+constexpr int NotInTimeWindow = 1411;
+constexpr int UnknownEngineId = 1410;
 constexpr int UnsupportedAuthProtocol = 1412;
 constexpr int UnsupportedPrivProtocol = 1413;
 }  // namespace SnmpResult
