@@ -1,7 +1,5 @@
 #include "SnmpTransport.h"
 
-#include <arpa/inet.h>
-#include <netdb.h>
 #include <sys/select.h>
 
 #include <cerrno>
@@ -17,67 +15,12 @@
 
 #include <net-snmp/library/snmp_transport.h>
 
+#include "NetSnmpLibrary.h"
 #include "NetSnmpPdu.h"
 #include "NetSnmpResults.h"
+#include "NetSnmpUsm.h"
 
 namespace {
-
-// The library reads and writes nothing of the host's: no configuration, no
-// persistent state, no MIB files. Our local engine id is fixed.
-void InitialiseLibrary() {
-    static bool initialised = false;
-    if (initialised) {
-        return;
-    }
-    initialised = true;
-    for (const int flag :
-         {NETSNMP_DS_LIB_DONT_READ_CONFIGS, NETSNMP_DS_LIB_DONT_PERSIST_STATE,
-          NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE,
-          NETSNMP_DS_LIB_DONT_LOAD_HOST_FILES}) {
-        netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, flag, 1);
-    }
-    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR,
-                          "/dev/null/vanta-no-state");
-    setenv("MIBS", "", 1);
-    setenv("MIBDIRS", "", 1);
-    // The library's own log lines (a short pass phrase, say) would stand on
-    // the terminal before our message; our messages say what failed.
-    snmp_disable_log();
-    netsnmp_register_loghandler(NETSNMP_LOGHANDLER_NONE, LOG_DEBUG);
-    static const char kEngineId[] = "CvSNMP_PP_Application";
-    set_exact_engineID(reinterpret_cast<const u_char*>(kEngineId), sizeof kEngineId - 1);
-    init_snmp("vanta");
-}
-
-const oid* AuthProtocolOid(int protocol) {
-    switch (protocol) {
-        case SnmpAuth::Md5:
-            return usmHMACMD5AuthProtocol;
-        case SnmpAuth::Sha:
-            return usmHMACSHA1AuthProtocol;
-        case SnmpAuth::Sha224:
-            return usmHMAC128SHA224AuthProtocol;
-        case SnmpAuth::Sha256:
-            return usmHMAC192SHA256AuthProtocol;
-        case SnmpAuth::Sha384:
-            return usmHMAC256SHA384AuthProtocol;
-        case SnmpAuth::Sha512:
-            return usmHMAC384SHA512AuthProtocol;
-        default:
-            return nullptr;
-    }
-}
-
-const oid* PrivProtocolOid(int protocol) {
-    switch (protocol) {
-        case SnmpPriv::Des:
-            return usmDESPrivProtocol;
-        case SnmpPriv::Aes128:
-            return usmAESPrivProtocol;
-        default:
-            return nullptr;
-    }
-}
 
 std::string PeerName(const SnmpTarget& t) {
     const bool v6 = t.Address.find(':') != std::string::npos;
@@ -93,81 +36,6 @@ std::string SessionKey(const SnmpTarget& t, bool sync) {
                t.AuthPassword + "|" + t.PrivPassword;
     }
     return key;
-}
-
-// A key from a pass phrase; both keys use the authentication hash. Phrases
-// under 8 characters fail.
-bool DeriveKey(const oid* auth, const std::string& phrase, u_char* key, size_t& length) {
-    const auto* bytes = reinterpret_cast<const u_char*>(phrase.data());
-    return generate_Ku(auth, USM_AUTH_PROTO_SHA_LEN, bytes, phrase.size(), key, &length) ==
-           SNMPERR_SUCCESS;
-}
-
-// Derives the USM keys into a session template; a result on failure.
-int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
-    s.securityModel = SNMP_SEC_MODEL_USM;
-    s.securityName = const_cast<char*>(t.SecurityName.c_str());
-    s.securityNameLen = t.SecurityName.size();
-    s.securityLevel = t.SecurityLevel;
-    if (t.SecurityLevel < SNMP_SEC_LEVEL_NOAUTH || t.SecurityLevel > SNMP_SEC_LEVEL_AUTHPRIV) {
-        return 1403;
-    }
-    if (t.SecurityLevel == SNMP_SEC_LEVEL_NOAUTH) {
-        return SnmpResult::Success;
-    }
-    const oid* auth = AuthProtocolOid(t.AuthProtocol);
-    if (auth == nullptr) {
-        return t.AuthProtocol == SnmpAuth::None ? 1403 : SnmpResult::UnsupportedAuthProtocol;
-    }
-    s.securityAuthProto = const_cast<oid*>(auth);
-    s.securityAuthProtoLen = USM_AUTH_PROTO_SHA_LEN;
-    s.securityAuthKeyLen = USM_AUTH_KU_LEN;
-    if (!DeriveKey(auth, t.AuthPassword, s.securityAuthKey, s.securityAuthKeyLen)) {
-        return 1401;
-    }
-    if (t.SecurityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
-        const oid* priv = PrivProtocolOid(t.PrivProtocol);
-        if (priv == nullptr) {
-            return t.PrivProtocol == SnmpPriv::None ? 1403 : SnmpResult::UnsupportedPrivProtocol;
-        }
-        s.securityPrivProto = const_cast<oid*>(priv);
-        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
-        s.securityPrivKeyLen = USM_PRIV_KU_LEN;
-        if (!DeriveKey(auth, t.PrivPassword, s.securityPrivKey, s.securityPrivKeyLen)) {
-            return 1401;
-        }
-    }
-    return SnmpResult::Success;
-}
-
-// The agent's engine id as its Report to a discovery names it; the library
-// fills the session only after our first callback has run.
-void LearnEngineId(netsnmp_session& s, const netsnmp_pdu* pdu) {
-    if (pdu == nullptr || pdu->securityEngineIDLen == 0 || s.securityEngineIDLen != 0) {
-        return;
-    }
-    s.securityEngineID =
-        static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
-    s.securityEngineIDLen = pdu->securityEngineIDLen;
-    if (s.contextEngineIDLen == 0) {
-        s.contextEngineID =
-            static_cast<u_char*>(netsnmp_memdup(pdu->securityEngineID, pdu->securityEngineIDLen));
-        s.contextEngineIDLen = pdu->securityEngineIDLen;
-    }
-}
-
-// A changed pass phrase is otherwise ignored: the library keeps the first
-// user of a name it learnt, whatever keys a later session brings.
-void ForgetUsmUser(const std::string& name) {
-    usmUser* user = usm_get_userList();
-    while (user != nullptr) {
-        usmUser* next = user->next;
-        if (user->name != nullptr && name == user->name) {
-            usm_remove_user(user);
-            usm_free_user(user);
-        }
-        user = next;
-    }
 }
 
 }  // namespace
@@ -579,7 +447,7 @@ void SnmpSession::Impl::Read(NetSession& session) {
 }
 
 SnmpSession::SnmpSession() : FImpl(std::make_unique<Impl>()) {
-    InitialiseLibrary();
+    InitialiseNetSnmp();
     FImpl->Owner = this;
 }
 
@@ -718,40 +586,4 @@ void SnmpSession::ProcessTimeouts() {
     }
     --FImpl->CallbackDepth;
     FImpl->CloseRetired();
-}
-
-void SetLocalEngineBoots(std::uint32_t boots) {
-    InitialiseLibrary();
-    // The library stores the configured value plus one, as for a restart.
-    std::string value = std::to_string(boots > 0 ? boots - 1 : 0);
-    engineBoots_conf("engineBoots", value.data());
-}
-
-bool ResolveAgentAddress(const std::string& name, std::string& literal) {
-    std::string host = name;
-    if (host.size() > 2 && host.front() == '[' && host.back() == ']') {
-        host = host.substr(1, host.size() - 2);
-    }
-    in_addr v4{};
-    in6_addr v6{};
-    if (inet_pton(AF_INET, host.c_str(), &v4) == 1 || inet_pton(AF_INET6, host.c_str(), &v6) == 1) {
-        literal = host;
-        return true;
-    }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* found = nullptr;
-    if (host.empty() || getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0 || !found) {
-        return false;
-    }
-    char text[INET6_ADDRSTRLEN] = {};
-    const void* address =
-        found->ai_family == AF_INET6
-            ? static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(found->ai_addr)->sin6_addr)
-            : static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(found->ai_addr)->sin_addr);
-    const bool ok = inet_ntop(found->ai_family, address, text, sizeof text) != nullptr;
-    freeaddrinfo(found);
-    literal = text;
-    return ok;
 }
