@@ -8,7 +8,7 @@
 
 #include <locale.h>
 
-#include "CvCatalogues.h"
+#include "CvErrorCodes.h"
 #include "CvException.h"
 
 namespace {
