@@ -1,0 +1,69 @@
+#include "CvMessageBox.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace CvMessageBox {
+
+namespace {
+
+Responder& CurrentResponder() {
+    static Responder responder;
+    return responder;
+}
+
+bool Show(Kind kind, QWidget* owner, const QString& text) {
+    const Shown shown{kind, ProgramCaption(), text, owner};
+    if (const Responder& responder = CurrentResponder()) {
+        return responder(shown);
+    }
+    QMessageBox box(owner);
+    box.setWindowTitle(shown.Caption);
+    box.setText(text);
+    switch (kind) {
+        case Kind::Plain:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Kind::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Kind::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Kind::Confirmation:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            break;
+    }
+    return box.exec() == QMessageBox::Ok;
+}
+
+}  // namespace
+
+void SetResponder(Responder responder) {
+    CurrentResponder() = std::move(responder);
+}
+
+void Plain(QWidget* owner, const QString& text) {
+    Show(Kind::Plain, owner, text);
+}
+
+void Information(QWidget* owner, const QString& text) {
+    Show(Kind::Information, owner, text);
+}
+
+void Warning(QWidget* owner, const QString& text) {
+    Show(Kind::Warning, owner, text);
+}
+
+bool Confirm(QWidget* owner, const QString& text) {
+    return Show(Kind::Confirmation, owner, text);
+}
+
+QString ProgramCaption() {
+    const QString path = QCoreApplication::applicationFilePath();
+    return QFileInfo(path).fileName();
+}
+
+}  // namespace CvMessageBox

@@ -1,0 +1,105 @@
+#include "ListView.h"
+
+#include <QHeaderView>
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAllColumnsShowFocus(true);
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setStyleSheet(
+        "QTreeView::item { border-right: 1px solid #d0d0d0;"
+        " border-bottom: 1px solid #d0d0d0; }");
+    // The selection stays visible when the list loses the focus.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight,
+                     colours.color(QPalette::Active, QPalette::Highlight));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colours);
+    connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const int previous = FSelected;
+        FSelected = SelectedLine();
+        if (previous == FSelected || !OnSelectItem) {
+            return;
+        }
+        if (previous >= 0 && previous < LineCount()) {
+            OnSelectItem(*this, previous, false);
+        }
+        if (FSelected >= 0) {
+            OnSelectItem(*this, FSelected, true);
+        }
+    });
+}
+
+void ListView::AddColumn(const QString& caption, int width) {
+    const int column = columnCount();
+    setColumnCount(column + 1);
+    headerItem()->setText(column, caption);
+    if (width >= 0) {
+        setColumnWidth(column, width);
+    } else {
+        const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+        setColumnWidth(column, header()->fontMetrics().horizontalAdvance(caption) + margin);
+    }
+}
+
+void ListView::ClearColumns() {
+    ClearLines();
+    setColumnCount(0);
+}
+
+QString ListView::ColumnCaption(int column) const {
+    return headerItem()->text(column);
+}
+
+int ListView::AddLine(const QStringList& texts) {
+    auto* line = new QTreeWidgetItem(texts);
+    addTopLevelItem(line);
+    return topLevelItemCount() - 1;
+}
+
+void ListView::ClearLines() {
+    FSelected = -1;
+    clear();
+}
+
+QString ListView::Caption(int line) const {
+    const QTreeWidgetItem* item = topLevelItem(line);
+    return item != nullptr ? item->text(0) : QString();
+}
+
+QString ListView::SubItem(int line, int index) const {
+    const QTreeWidgetItem* item = topLevelItem(line);
+    return item != nullptr ? item->text(index + 1) : QString();
+}
+
+QStringList ListView::LineTexts(int line) const {
+    QStringList texts;
+    if (const QTreeWidgetItem* item = topLevelItem(line)) {
+        for (int c = 0; c < columnCount(); ++c) {
+            texts << item->text(c);
+        }
+    }
+    return texts;
+}
+
+int ListView::SelectedLine() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
+}
+
+void ListView::SelectLine(int line) {
+    if (QTreeWidgetItem* item = topLevelItem(line)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+    } else {
+        clearSelection();
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QStringList>
+#include <QTreeWidget>
+
+#include <functional>
+
+// A list view in report style: columns with captions, one line per row with
+// a caption (column 0) and sub-items (the other columns), whole-line
+// selection that stays visible, no editing.
+class ListView : public QTreeWidget {
+public:
+    // line: the line's index; selected: whether it became or stopped being selected.
+    using SelectHandler = std::function<void(ListView&, int line, bool selected)>;
+
+    explicit ListView(QWidget* parent = nullptr);
+
+    int ColumnCount() const { return columnCount(); }
+    // Appends a column; a negative width fits the column to its caption.
+    void AddColumn(const QString& caption, int width);
+    void ClearColumns();
+    QString ColumnCaption(int column) const;
+    int ColumnWidth(int column) const { return columnWidth(column); }
+
+    int LineCount() const { return topLevelItemCount(); }
+    int AddLine(const QStringList& texts);
+    void ClearLines();
+    QString Caption(int line) const;
+    QString SubItem(int line, int index) const;
+    QStringList LineTexts(int line) const;
+
+    int SelectedLine() const;
+    void SelectLine(int line);
+
+    SelectHandler OnSelectItem;
+
+private:
+    int FSelected = -1;
+};
