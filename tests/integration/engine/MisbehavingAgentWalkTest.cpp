@@ -1,0 +1,131 @@
+// Walks and writes against agents that misbehave the way real switches do:
+// get-next that goes backwards or stays put, column numbers that share a
+// prefix, holes in sparse tables, and v1 agents that echo a refused set.
+#include <gtest/gtest.h>
+
+#include "BadAgent.h"
+#include "CvCatalogues.h"
+#include "EngineTestSupport.h"
+
+namespace engine_test {
+namespace {
+
+using agents::BadAgent;
+using Rows = std::vector<std::vector<std::string>>;
+
+constexpr char kEntry[] = "1.3.6.1.4.1.99999.5.1.1";
+
+std::string Column(int column, const std::string& row) {
+    return std::string(kEntry) + "." + std::to_string(column) + "." + row;
+}
+
+struct WalkCase {
+    const char* Name;
+    std::string Scenario;
+    int ReadableColumns;  // columns 2.. of the walk, after the index column 1
+    Rows Expected;
+};
+
+WalkCase Loop() {
+    return {"GetNextGoesBackwards",
+            Column(2, "1") + " octets a1\n" + Column(2, "2") + " octets a2\n" + Column(2, "3") +
+                " octets a3\nnext " + Column(2, "2") + " -> " + Column(2, "1") + "\n",
+            1,
+            {{"1", "a1"}, {"2", "a2"}}};
+}
+
+WalkCase Stuck() {
+    return {"GetNextStaysPut",
+            Column(2, "1") + " octets a1\n" + Column(2, "2") + " octets a2\nnext " +
+                Column(2, "1") + " -> " + Column(2, "1") + "\n",
+            1,
+            {{"1", "a1"}}};
+}
+
+// Column 2 and column 20: "...1.2" is a text prefix of "...1.20".
+WalkCase PrefixLikeColumn() {
+    return {"ColumnTwentyIsNotColumnTwo",
+            Column(2, "1") + " octets a1\n" + Column(2, "2") + " octets a2\n" + Column(20, "7") +
+                " octets z7\n",
+            1,
+            {{"1", "a1"}, {"2", "a2"}}};
+}
+
+WalkCase Holes() {
+    return {
+        "HoleStaysInItsRow",
+        Column(2, "1") + " octets a1\n" + Column(2, "2") + " octets a2\n" + Column(2, "3") +
+            " octets a3\n" + Column(3, "1") + " octets b1\n" + Column(3, "3") + " octets b3\n" +
+            Column(4, "2") + " octets c2\n",
+        3,
+        {{"1", "a1", "b1", "(NULL)"}, {"2", "a2", "(NULL)", "c2"}, {"3", "a3", "b3", "(NOTDONE)"}}};
+}
+
+CvSNMPVarList WalkList(int readableColumns) {
+    std::vector<CvSNMPVarDesc> records;
+    static std::vector<std::string> oids;
+    oids.clear();
+    for (int c = 1; c <= readableColumns + 1; ++c) {
+        oids.push_back(std::string(kEntry) + "." + std::to_string(c));
+    }
+    records.push_back({oids[0].c_str(), "Index", CvSyntax::integer, kIndex});
+    for (int c = 1; c <= readableColumns; ++c) {
+        records.push_back({oids[c].c_str(), "Column", CvSyntax::displaystr, kRo});
+    }
+    records.push_back({});
+    return CvSNMPVarList(records.data(), MVT_FMV, 1);
+}
+
+class MisbehavingWalkTest : public EngineTest, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(MisbehavingWalkTest, WalkEndsWithTheAgentsRows) {
+    const WalkCase& c = GetParam();
+    BadAgent agent(c.Scenario);
+    ApplySettings(V2c(), agent.Port());
+    CvSNMPRequest request;
+    request.Vars.Assign(WalkList(c.ReadableColumns));
+    EXPECT_EQ(Walk(request, 20), c.Expected);
+
+    CompletionLog log;
+    log.Request = &request;
+    log.ContinueWalk = true;
+    request.ReadAsync(&CompletionLog::Callback, &log, true);
+    ASSERT_TRUE(PumpUntil([&] { return log.Finished(); }, 10000));
+    EXPECT_EQ(log.Rows, c.Expected);
+    EXPECT_EQ(log.Errors.back().Code, 0);
+    // One get-next per row and one that ends the walk, twice.
+    EXPECT_LE(agent.RequestsReceived(), 2 * (static_cast<int>(c.Expected.size()) + 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Agents, MisbehavingWalkTest,
+                         ::testing::Values(Loop(), Stuck(), PrefixLikeColumn(), Holes()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(EngineTest, RefusedV1SetIsAFailureEvenWhenTheAgentEchoesTheRow) {
+    // Row 3's value cannot be written: a v1 agent answers noSuchName and echoes the set.
+    BadAgent agent(Column(1, "1") + " integer 1\n" + Column(1, "3") + " integer 3\n" +
+                   Column(2, "1") + " octets a1\n" + Column(2, "3") + " octets a3\nread-only " +
+                   Column(2, "3") + "\n");
+    ApplySettings(V1(), agent.Port());
+    CvSNMPRequest request;
+    request.Vars.Assign(MakeList({{"1.3.6.1.4.1.99999.5.1.1.1", CvSyntax::integer, kIndex},
+                                  {"1.3.6.1.4.1.99999.5.1.1.2", CvSyntax::displaystr, kRw}},
+                                 MVT_FMV, 1));
+    // The walk leaves the row's OID as the column's last position.
+    ASSERT_EQ(Walk(request).size(), 2u);
+    request.Vars.Item(0).Value = "3";
+    request.Vars.Item(1).Value = "changed";
+    ASSERT_EQ(request.Vars.Item(1).InstanceOid, Column(2, "3"));
+
+    const std::string message = "(SNMP) Variable does not exist!";
+    ExpectCvError([&] { request.Write(false, ""); }, kErrNoSuchName, message);
+    CompletionLog log;
+    log.Request = &request;
+    request.WriteAsync(&CompletionLog::Callback, &log, false, "");
+    ASSERT_TRUE(PumpUntil([&] { return log.Finished(); }, 10000));
+    EXPECT_EQ(log.Errors.back().Code, kErrNoSuchName);
+    EXPECT_EQ(log.Errors.back().Message, message);
+}
+
+}  // namespace
+}  // namespace engine_test
