@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -179,6 +180,19 @@ TEST_F(EditConstraintTest, TextsOfTheProgramAreKeptWholeAndMoveNothing) {
     EXPECT_EQ(Second.text(), "abcdefgh");
     Second.backspace();
     EXPECT_EQ(Second.text(), "abcdefg");
+}
+
+// A context menu or another window taking the focus is no leaving.
+TEST_F(EditConstraintTest, PopupsAndOtherWindowsAreNoExit) {
+    Constraint.Attach("%s{l4f}", {&First});
+    First.setText("ab");
+    for (const Qt::FocusReason reason : {Qt::PopupFocusReason, Qt::ActiveWindowFocusReason}) {
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(&First, &out);
+    }
+    EXPECT_TRUE(Boxes.empty());
+    FocusOn(Second);
+    EXPECT_EQ(Boxes.size(), 1u);
 }
 
 TEST_F(EditConstraintTest, FocusMovesOnWhenFullOrAtTheAdvanceCharacter) {
