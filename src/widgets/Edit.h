@@ -6,7 +6,8 @@
 
 // An edit with one change and one exit handler, as the bindings and the
 // edit constraints expect: a handler can be saved, replaced and chained.
-// OnChange follows every change of the text, by the user or by the program.
+// OnChange follows every change of the text, by the user or by the program;
+// OnExit follows the focus moving to another control of the window.
 class Edit : public QLineEdit {
 public:
     using Handler = std::function<void(Edit&)>;

@@ -300,12 +300,17 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{CvSyntax::octetstr, "1", nullptr, kErrBadSyntaxInExpression},
         ComputeCase{CvSyntax::integer, "$5", nullptr, kErrBadSyntaxInExpression},
         ComputeCase{CvSyntax::integer, "$6", nullptr, kErrNullInExpression},
-        // Results the syntax cannot hold are refused instead of wrapped.
-        ComputeCase{CvSyntax::integer, "2147483648", nullptr, kErrBadPartialValue},
-        ComputeCase{CvSyntax::integer, "0-2147483649", nullptr, kErrBadPartialValue},
-        ComputeCase{CvSyntax::counter, "0-1", nullptr, kErrBadPartialValue},
-        ComputeCase{CvSyntax::timeticks, "4294967296", nullptr, kErrBadPartialValue},
-        ComputeCase{CvSyntax::counter64, "18446744073709551616", nullptr, kErrBadPartialValue},
+        // Results beyond the syntax's range saturate instead of wrapping.
+        ComputeCase{CvSyntax::integer, "2147483648", "2147483647", 0},
+        ComputeCase{CvSyntax::integer, "0-2147483649", "-2147483648", 0},
+        ComputeCase{CvSyntax::integer, "1e300", "2147483647", 0},
+        ComputeCase{CvSyntax::counter, "0-1", "0", 0},
+        ComputeCase{CvSyntax::guage, "4294967296", "4294967295", 0},
+        ComputeCase{CvSyntax::timeticks, "4294967296", "497 days, 2:27:52.95", 0},
+        ComputeCase{CvSyntax::counter64, "18446744073709551616", "18446744073709551615", 0},
+        ComputeCase{CvSyntax::counter64, "0-5", "0", 0},
+        // Results that are no number, or no date, are refused.
+        ComputeCase{CvSyntax::bcdatetime, "0-1e9", nullptr, kErrBadPartialValue},
         ComputeCase{CvSyntax::integer, "1/0", nullptr, kErrBadPartialValue},
         ComputeCase{CvSyntax::boolean, "0/0", nullptr, kErrBadPartialValue},
         ComputeCase{CvSyntax::double_, "1e999", nullptr, kErrBadPartialValue}));

@@ -95,6 +95,38 @@ TEST(PackedField, NarrowNumbersSaturate) {
     EXPECT_EQ(TextToField(CvSyntax::int16, "40000"), Bytes({0x7F, 0xFF}));
 }
 
+struct EmptyTextCase {
+    std::uint32_t Syntax;
+    std::string Field;
+};
+
+class PackedFieldEmptyText : public testing::TestWithParam<EmptyTextCase> {};
+
+// An empty edit is written as a field of every syntax, never refused: fixed
+// widths are zero-filled, so the fields after it keep their offsets.
+TEST_P(PackedFieldEmptyText, GivesAField) {
+    EXPECT_EQ(TextToField(GetParam().Syntax, ""), GetParam().Field);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EverySyntax, PackedFieldEmptyText,
+    testing::Values(EmptyTextCase{CvSyntax::boolean, std::string(4, '\0')},
+                    EmptyTextCase{CvSyntax::integer, std::string(4, '\0')},
+                    EmptyTextCase{CvSyntax::timeticks, std::string(4, '\0')},
+                    EmptyTextCase{CvSyntax::ipaddress, std::string(4, '\0')},
+                    EmptyTextCase{CvSyntax::nsapaddr, std::string(4, '\0')},
+                    EmptyTextCase{CvSyntax::counter64, std::string(8, '\0')},
+                    EmptyTextCase{CvSyntax::double_, std::string(8, '\0')},
+                    EmptyTextCase{CvSyntax::bcdatetime, std::string(8, '\0')},
+                    EmptyTextCase{CvSyntax::datetime, Bytes({0, 0, 0, 0, 0, 0, 0, 0, '+', 0, 0})},
+                    EmptyTextCase{CvSyntax::macaddress, ""}, EmptyTextCase{CvSyntax::objectid, ""},
+                    EmptyTextCase{CvSyntax::displaystr, ""},
+                    EmptyTextCase{CvSyntax::uint8, Bytes({0})},
+                    EmptyTextCase{CvSyntax::int16, Bytes({0, 0})}),
+    [](const testing::TestParamInfo<EmptyTextCase>& info) {
+        return "Syntax" + std::to_string(info.param.Syntax);
+    });
+
 TEST(PortBitmap, BitZeroIsTheMostSignificantBitOfTheFirstByte) {
     const std::string bitmap = Bytes({0xC0, 0x40});
     EXPECT_TRUE(PortBit(bitmap, 0));

@@ -150,6 +150,17 @@ TEST(AgentValueText, ShortDoublesAreBadValues) {
     EXPECT_CV_CODE(Shown(CvSyntax::bcdatetime, Octets("abc")), kErrBadPartialValue);
 }
 
+// A DateAndTime needs at least its 8 bytes up to the deci-seconds; shorter
+// values are refused rather than shown with invented fields.
+TEST(AgentValueText, ShortDateAndTimeIsABadValue) {
+    const std::string full = Bytes({0x07, 0xD6, 5, 17, 13, 30, 15, 0, '+', 2, 0});
+    for (std::size_t size = 1; size < 8; ++size) {
+        EXPECT_CV_CODE(Shown(CvSyntax::datetime, Octets(full.substr(0, size))),
+                       kErrBadPartialValue);
+    }
+    EXPECT_EQ(Shown(CvSyntax::datetime, Octets(full.substr(0, 8))), "2006-5-17,13:30:15.0");
+}
+
 TEST(AgentValueText, UnknownSyntaxIsRejected) {
     for (const std::uint32_t syntax : {0u, 7u, 63u, 78u, 0xC1u, 0xC6u, 1000u}) {
         CvSNMPVar item = Item(syntax);

@@ -1,6 +1,7 @@
 #include "CvExpression.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -349,17 +350,23 @@ bool Condition(std::string text) {
 
 // ---- item expressions -----------------------------------------------------------
 
-// The value truncated toward zero; a value the target cannot hold raises -518.
-double Truncated(double value, double lowest, double aboveHighest) {
-    const double truncated = std::trunc(value);
-    if (!std::isfinite(value) || truncated < lowest || truncated >= aboveHighest) {
+// The value truncated toward zero and held to the range of T, as integer
+// texts are read elsewhere; only a result that is no number at all raises -518.
+template <typename T>
+T Saturated(double value) {
+    if (!std::isfinite(value)) {
         CvRaise(kErrBadPartialValue);
     }
-    return truncated;
-}
-
-std::uint32_t TruncatedUInt32(double value) {
-    return static_cast<std::uint32_t>(Truncated(value, 0, 4294967296.0));
+    const double truncated = std::trunc(value);
+    // 2^digits is the first whole number above T's range, exact as a double.
+    const double above = std::ldexp(1.0, std::numeric_limits<T>::digits);
+    if (truncated >= above) {
+        return std::numeric_limits<T>::max();
+    }
+    if (truncated <= static_cast<double>(std::numeric_limits<T>::lowest())) {
+        return std::numeric_limits<T>::lowest();
+    }
+    return static_cast<T>(truncated);
 }
 
 double Finite(double value) {
@@ -374,17 +381,15 @@ std::string NumberInSyntax(double value, std::uint32_t syntax) {
         case CvSyntax::boolean:
             return Finite(value) != 0 ? "true" : "false";
         case CvSyntax::integer:
-            return std::to_string(
-                static_cast<std::int32_t>(Truncated(value, -2147483648.0, 2147483648.0)));
+            return std::to_string(Saturated<std::int32_t>(value));
         case CvSyntax::counter:
         case CvSyntax::guage:
         case CvSyntax::uinteger:
-            return std::to_string(TruncatedUInt32(value));
+            return std::to_string(Saturated<std::uint32_t>(value));
         case CvSyntax::timeticks:
-            return TimeTicksToText(TruncatedUInt32(value));
+            return TimeTicksToText(Saturated<std::uint32_t>(value));
         case CvSyntax::counter64:
-            return std::to_string(
-                static_cast<std::uint64_t>(Truncated(value, 0, 18446744073709551616.0)));
+            return std::to_string(Saturated<std::uint64_t>(value));
         case CvSyntax::double_:
             return RealToText(Finite(value));
         case CvSyntax::bcdatetime:

@@ -31,5 +31,7 @@ bool EvaluateCondition(std::string_view expr);
 
 // Sets the item's Value from its ReadExpr (afterRead) or WriteExpr, written in
 // the item's syntax and shown through its option list. Without an expression
-// the item is left alone. A result the syntax cannot hold raises -518.
+// the item is left alone. Whole-number results beyond the syntax's range
+// saturate; a result that is not a finite number, or a date-time outside
+// years 1 to 9999, raises -518.
 void ComputeItemExpr(CvSNMPVarList& list, std::int32_t itemIndex, bool afterRead);

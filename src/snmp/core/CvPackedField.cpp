@@ -201,13 +201,14 @@ std::string TextToField(std::uint32_t syntax, std::string_view text) {
             return ToLittleEndian(TextToTimeTicks(text), 4);
         case ipaddress:
         case nsapaddr:
-            return ValueAddressBytes(text);
+            // An empty address is the zero address, as an empty number is 0.
+            return text.empty() ? std::string(4, '\0') : ValueAddressBytes(text);
         case counter64:
             return ToLittleEndian(ReadLeadingUInt64(text), 8);
         case double_:
             return DoubleToBytes(ReadLeadingReal(text));
         case bcdatetime:
-            return DoubleToBytes(TextToRealDateTime(text));
+            return DoubleToBytes(text.empty() ? 0.0 : TextToRealDateTime(text));
         case datetime:
             return CvDateTime::FromText(text).ToBytes();
         case bitstr:

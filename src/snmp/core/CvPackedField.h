@@ -17,5 +17,6 @@ std::string ExtractField(std::string_view bytes, std::int32_t offset, std::uint3
 std::string FieldToText(std::uint32_t syntax, std::string_view bytes);
 
 // Display text -> field bytes; "" for "(NULL)" and for syntax 5. Numbers
-// beyond the field's width saturate.
+// beyond the field's width saturate; an empty text is a zero field (0.0.0.0
+// for addresses).
 std::string TextToField(std::uint32_t syntax, std::string_view text);

@@ -77,7 +77,14 @@ std::string ValueText(std::uint32_t syntax, const SnmpVarBind& vb) {
         case double_:
             return vb.IsBytes() ? RealToText(BytesToDouble(vb.Bytes)) : kNull;
         case datetime:
-            return vb.IsBytes() ? CvDateTime::FromBytes(vb.Bytes).ToText() : kNull;
+            if (!vb.IsBytes()) {
+                return kNull;
+            }
+            // Without the seconds and deci-seconds the rest would be invented.
+            if (vb.Bytes.size() < 8) {
+                CvRaise(kErrBadPartialValue);
+            }
+            return CvDateTime::FromBytes(vb.Bytes).ToText();
         case bcdatetime:
             return vb.IsBytes() ? RealDateTimeToText(BytesToDouble(vb.Bytes)) : kNull;
         case displaystr:

@@ -8,7 +8,9 @@
 // through its option list. Unknown syntax codes raise -511.
 
 // Received value -> item.Value. A value of another kind than the syntax
-// expects (an INTEGER for an OCTET STRING item, say) shows as "(NULL)".
+// expects (an OCTET STRING for an INTEGER item, say) shows as "(NULL)"; for
+// the hexadecimal syntaxes (3, 4, 68, 73, 77) and display strings (76) it
+// shows as "". A DateAndTime shorter than 8 bytes raises -518.
 void VbToText(CvSNMPVar& item, const SnmpVarBind& vb);
 
 // item.Value -> the value of `vb` (its Oid is left alone). "(NULL)" sends NULL.
