@@ -148,8 +148,8 @@ TEST(SimStartup, RefusesABadCommandLineAndABusyPort) {
     SimProcess first;
     ASSERT_FALSE(first.Address().empty());
     const ToolResult busy = RunTool({VANTA_SIM_BINARY, "--listen", first.Address()});
-    EXPECT_EQ(busy.exitCode, 1);
-    EXPECT_NE(busy.err.find("cannot listen"), std::string::npos) << busy.err;
+    EXPECT_EQ(busy.exitCode, 2);
+    EXPECT_NE(busy.err.find("address already in use"), std::string::npos) << busy.err;
     EXPECT_EQ(busy.out, "") << "announced a port it does not serve";
 }
 
