@@ -111,7 +111,7 @@ TEST(SimStartup, AnnouncesItselfQuicklyAndStopsCleanlyOnTerm) {
     const std::string tmp = fs::temp_directory_path() / "vanta-sim-tmp-XXXXXX";
     std::string pattern = tmp;
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    setenv("TMPDIR", pattern.c_str(), 1);
+    const ScopedTmpdir tmpdir(pattern);
     SimProcess sim;
     ASSERT_TRUE(std::regex_match(sim.ListeningLine(),
                                  std::regex(R"(vanta-sim listening on udp:127\.0\.0\.1:\d+)")))

@@ -184,6 +184,22 @@ int SimProcess::Stop(int signal) {
     return status;
 }
 
+ScopedTmpdir::ScopedTmpdir(const std::string& folder) {
+    if (const char* value = std::getenv("TMPDIR")) {
+        had_ = true;
+        previous_ = value;
+    }
+    setenv("TMPDIR", folder.c_str(), 1);
+}
+
+ScopedTmpdir::~ScopedTmpdir() {
+    if (had_) {
+        setenv("TMPDIR", previous_.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
+    }
+}
+
 std::vector<std::string> V2c(const std::string& community, const std::string& address) {
     return {"-v2c", "-c", community, "-On", "-t", "1", "-r", "1", address};
 }

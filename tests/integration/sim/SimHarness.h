@@ -48,6 +48,19 @@ private:
     std::chrono::milliseconds startUp_{0};
 };
 
+// TMPDIR for the simulators a test starts, restored when the test ends.
+class ScopedTmpdir {
+public:
+    explicit ScopedTmpdir(const std::string& folder);
+    ~ScopedTmpdir();
+    ScopedTmpdir(const ScopedTmpdir&) = delete;
+    ScopedTmpdir& operator=(const ScopedTmpdir&) = delete;
+
+private:
+    bool had_ = false;
+    std::string previous_;
+};
+
 // Arguments for the tools: numeric OIDs, one retry, a one-second time-out.
 std::vector<std::string> V2c(const std::string& community, const std::string& address);
 std::vector<std::string> V3(const std::string& user, const std::string& address);

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -243,7 +242,7 @@ TEST(SimEngine, KeepsItsIdAndCountsBootsInTheStateFolder) {
 // one to start removes it, and only such folders.
 TEST(SimStartup, RemovesTheStateFoldersOfSimulatorsThatDied) {
     const fs::path tmp = FreshFolder("tmpdir");
-    setenv("TMPDIR", tmp.c_str(), 1);
+    const ScopedTmpdir tmpdir(tmp.string());
     const fs::path living = tmp / ("vanta-sim-" + std::to_string(getpid()) + "-abcdef");
     const fs::path other = tmp / "vanta-sim-notes";
     fs::create_directories(living);
@@ -264,6 +263,5 @@ TEST(SimStartup, RemovesTheStateFoldersOfSimulatorsThatDied) {
     EXPECT_TRUE(fs::exists(living));
     EXPECT_TRUE(fs::exists(other));
     EXPECT_EQ(next.Stop(SIGTERM), 0);
-    unsetenv("TMPDIR");
     fs::remove_all(tmp);
 }
