@@ -83,6 +83,53 @@ TEST(CliOptions, AgentForms) {
     }
 }
 
+struct AgentCase {
+    std::string text;
+    bool ok;
+    std::string address;
+    int port;
+};
+
+void PrintTo(const AgentCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
+class CliAgent : public ::testing::TestWithParam<AgentCase> {};
+
+// A malformed AGENT is a usage error with a one-line message, never a guess.
+TEST_P(CliAgent, IsReadOrRefused) {
+    const AgentCase& c = GetParam();
+    CliCommand command;
+    std::string error;
+    ASSERT_EQ(ParseCommandLine({c.text, "read", "0", "0", "1.3.6.1:2:2"}, command, error), c.ok)
+        << error;
+    if (c.ok) {
+        EXPECT_EQ(command.Device.Address, c.address);
+        EXPECT_EQ(command.Device.Port, c.port);
+    } else {
+        EXPECT_EQ(error.rfind("bad agent ", 0), 0u) << error;
+        EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CliAgent,
+    ::testing::Values(AgentCase{"127.0.0.1", true, "127.0.0.1", 161},
+                      AgentCase{"127.0.0.1:16161", true, "127.0.0.1", 16161},
+                      AgentCase{"switch-3.example:1161", true, "switch-3.example", 1161},
+                      AgentCase{"[::1]", true, "::1", 161},
+                      AgentCase{"[::1]:161", true, "::1", 161},
+                      AgentCase{"[fe80::1%eth0]:162", true, "fe80::1%eth0", 162},
+                      AgentCase{"]:161", false, "", 0}, AgentCase{"127.0.0.1]:161", false, "", 0},
+                      AgentCase{"[127.0.0.1]:1161", true, "127.0.0.1", 1161},
+                      AgentCase{"[:::]:161", false, "", 0}, AgentCase{"[::1]]:161", false, "", 0},
+                      AgentCase{"[::1]:", false, "", 0}, AgentCase{"[::1]161", false, "", 0},
+                      AgentCase{"[]:161", false, "", 0}, AgentCase{"[fe80::1%]:161", false, "", 0},
+                      AgentCase{"127.0.0.1:", false, "", 0}, AgentCase{":", false, "", 0},
+                      AgentCase{"host name:161", false, "", 0},
+                      AgentCase{"host\n:161", false, "", 0}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
 TEST(CliOptions, VariablesWithOptionsAndValues) {
     CliCommand c;
     ASSERT_TRUE(Parse({"h", "write", "2", "1", "1.3.6.1.4.1.99917.1.1:2:0x1=5",

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include <arpa/inet.h>
+
 #include <charconv>
 #include <map>
 
@@ -40,9 +42,37 @@ bool ToInt(const std::string& text, std::int64_t lo, std::int64_t hi, std::int32
     return true;
 }
 
+// A DNS name or an IPv4 address: no brackets, blanks or control characters.
+bool PlainHost(const std::string& host) {
+    for (const char c : host) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '[' || c == ']' || c == ':' || c == '/' || byte <= ' ' || byte == 0x7F) {
+            return false;
+        }
+    }
+    return !host.empty();
+}
+
+// Inside brackets: an IPv6 address, optionally with a zone ("fe80::1%eth0"),
+// or an IPv4 address.
+bool BracketedHost(const std::string& host) {
+    in_addr ipv4{};
+    if (inet_pton(AF_INET, host.c_str(), &ipv4) == 1) {
+        return true;
+    }
+    const std::size_t percent = host.find('%');
+    in6_addr ipv6{};
+    if (inet_pton(AF_INET6, host.substr(0, percent).c_str(), &ipv6) != 1) {
+        return false;
+    }
+    return percent == std::string::npos || PlainHost(host.substr(percent + 1));
+}
+
+// host, host:port or [IPv6]:port; a port, when there is a colon, is 1..65535.
 bool ParseAgent(const std::string& agent, CvSNMPDevice& device) {
     std::string host = agent;
     std::string port;
+    bool hasPort = false;
     if (!host.empty() && host.front() == '[') {
         const std::size_t close = host.find(']');
         if (close == std::string::npos) {
@@ -53,17 +83,24 @@ bool ParseAgent(const std::string& agent, CvSNMPDevice& device) {
                 return false;
             }
             port = host.substr(close + 2);
+            hasPort = true;
         }
         host = host.substr(1, close - 1);
-    } else if (const std::size_t colon = host.rfind(':'); colon != std::string::npos) {
-        if (host.find(':') != colon) {
-            return false;  // a bare IPv6 address needs brackets
+        if (!BracketedHost(host)) {
+            return false;
         }
-        port = host.substr(colon + 1);
-        host = host.substr(0, colon);
+    } else {
+        if (const std::size_t colon = host.rfind(':'); colon != std::string::npos) {
+            port = host.substr(colon + 1);
+            host = host.substr(0, colon);
+            hasPort = true;
+        }
+        if (!PlainHost(host)) {
+            return false;  // also a bare IPv6 address: it needs brackets
+        }
     }
     std::int32_t number = 161;
-    if (host.empty() || (!port.empty() && !ToInt(port, 1, 65535, number))) {
+    if (hasPort && !ToInt(port, 1, 65535, number)) {
         return false;
     }
     device.Address = host;
@@ -135,6 +172,23 @@ bool ParseVariable(const std::string& arg, bool write, CliVariable& var) {
     var.Syntax = static_cast<std::uint32_t>(syntax);
     var.Access = static_cast<std::uint32_t>(accessWord);
     return colon == std::string::npos || ParseOptions(options, var);
+}
+
+// An argument quoted in an error message, which stays one line.
+std::string Shown(const std::string& text) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < ' ' || byte == 0x7F) {
+            shown += "\\x";
+            shown += kDigits[byte >> 4];
+            shown += kDigits[byte & 0x0F];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value) {
@@ -217,7 +271,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
         if (positional.empty() && arg.size() == 2 && arg[0] == '-') {
             std::string value;
             if (!TakeValue(args, i, value) || !ParseFlag(arg[1], value, command)) {
-                error = "bad option " + arg;
+                error = "bad option " + Shown(arg);
                 return false;
             }
             continue;
@@ -229,11 +283,11 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
         return false;
     }
     if (!ParseAgent(positional[0], command.Device)) {
-        error = "bad agent " + positional[0];
+        error = "bad agent " + Shown(positional[0]);
         return false;
     }
     if (positional[1] != "read" && positional[1] != "write") {
-        error = "unknown command " + positional[1];
+        error = "unknown command " + Shown(positional[1]);
         return false;
     }
     command.Write = positional[1] == "write";
@@ -246,7 +300,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
     for (std::size_t i = 4; i < positional.size(); ++i) {
         CliVariable var;
         if (!ParseVariable(positional[i], command.Write, var)) {
-            error = "bad variable " + positional[i];
+            error = "bad variable " + Shown(positional[i]);
             return false;
         }
         command.Variables.push_back(std::move(var));

@@ -16,9 +16,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iostream>
 #include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include "EngineState.h"
 
 // net-snmp's own implementations of the SNMP engine, USM, VACM, target and
 // notification groups (libnetsnmpmibs ships no headers for them).
@@ -50,6 +53,10 @@ namespace {
 
 constexpr const char* kAppName = "vanta-sim";
 
+// The largest UDP payload over IPv4 and IPv6 (without jumbograms).
+constexpr std::size_t kMaxUdp4Message = 65507;
+constexpr std::size_t kMaxUdp6Message = 65527;
+
 SimAgent* theAgent = nullptr;
 
 struct User {
@@ -74,6 +81,16 @@ int HandlerEntry(netsnmp_mib_handler* handler, netsnmp_handler_registration* reg
     return static_cast<SimAgent*>(handler->myvoid)->Handle(registration, info, requests);
 }
 
+int ReceiveEntry(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
+                 void* magic) {
+    return theAgent->Receive(operation, session, requestId, pdu, magic);
+}
+
+int BuildEntry(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet, size_t* length,
+               size_t* offset) {
+    return theAgent->Build(session, pdu, packet, length, offset);
+}
+
 int SendEntry(netsnmp_transport* transport, const void* data, int size, void** opaque,
               int* opaqueLength) {
     return theAgent->Send(transport, data, size, opaque, opaqueLength);
@@ -88,6 +105,10 @@ void WakeEntry(int fd, void*) {
     while (read(fd, &byte, 1) < 0 && errno == EINTR) {
     }
     theAgent->StopRunning();
+}
+
+bool IsException(u_char type) {
+    return type == SNMP_NOSUCHOBJECT || type == SNMP_NOSUCHINSTANCE || type == SNMP_ENDOFMIBVIEW;
 }
 
 Oid ToOid(const oid* name, std::size_t length) {
@@ -181,23 +202,72 @@ SimAgent::~SimAgent() {
 void SimAgent::WriteConfig(const AgentSettings& settings) const {
     std::ofstream conf(settings.stateDir / (std::string(kAppName) + ".conf"));
     conf << "# Written by vanta-sim at every start; changes are lost.\n";
-    for (const char* token : {"rocommunity", "rocommunity6"}) {
-        conf << token << " vesper default\n";
+    // net-snmp counts a boot on top of the recorded boots of the same engine
+    // id, and answers its Reports with that count too.
+    const std::string id = HexOf(settings.engineId);
+    conf << "exactEngineID 0x" << id << "\noldEngineID 0x" << id << '\n';
+    conf << "engineBoots " << settings.engineBoots - 1 << '\n';
+    // Everyone reads everything; writes reach only the switch's own subtrees,
+    // never net-snmp's engine, USM, VACM, target or notification tables.
+    conf << "view vanta-all included .1\n";
+    for (const Oid& root : rules_.Served()) {
+        conf << "view vanta-writable included ." << FormatOid(root) << '\n';
     }
-    for (const char* token : {"rwcommunity", "rwcommunity6"}) {
-        conf << token << " lantern default\n";
+    for (const char* token : {"com2sec", "com2sec6"}) {
+        conf << token << " vanta-reader default vesper\n";
+        conf << token << " vanta-writer default lantern\n";
     }
+    for (const char* model : {"v1", "v2c"}) {
+        conf << "group vanta-readers " << model << " vanta-reader\n";
+        conf << "group vanta-writers " << model << " vanta-writer\n";
+    }
+    conf << "access vanta-readers \"\" any noauth exact vanta-all none none\n";
+    conf << "access vanta-writers \"\" any noauth exact vanta-all vanta-writable none\n";
     for (const User& user : kUsers) {
         conf << "createUser " << user.name;
         if (user.auth != nullptr) {
             conf << ' ' << user.auth << " \"" << user.authPass << "\" " << user.priv << " \""
                  << user.privPass << '"';
         }
-        conf << "\nrwuser " << user.name << ' ' << user.level << '\n';
+        conf << "\ngroup " << user.name << " usm " << user.name << '\n';
+        conf << "access " << user.name << " \"\" usm " << user.level
+             << " exact vanta-all vanta-writable none\n";
     }
     if (!conf) {
         throw std::runtime_error("cannot write the configuration into " +
                                  settings.stateDir.string());
+    }
+}
+
+// Opens the port and serves it with the agent's own packet handling, wrapped:
+// the request check before any MIB module, tooBig for oversized responses.
+void SimAgent::Listen() {
+    errno = 0;
+    transport_ = netsnmp_transport_open_server("snmp", settings_.transport.c_str());
+    if (transport_ == nullptr) {
+        const std::string message = "cannot listen on " + settings_.transport;
+        if (errno == EADDRINUSE) {
+            throw AddressInUse(message + ": address already in use");
+        }
+        throw std::runtime_error(message);
+    }
+    transport_->msgMaxSize = maxMessage_;
+    originalSend_ = transport_->f_send;
+    transport_->f_send = SendEntry;
+
+    netsnmp_session session;
+    snmp_sess_init(&session);
+    session.version = SNMP_DEFAULT_VERSION;
+    session.callback = ReceiveEntry;
+    session.authenticator = nullptr;
+    session.flags = netsnmp_ds_get_int(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_FLAGS);
+    session.isAuthoritative = SNMP_SESS_AUTHORITATIVE;
+    // snmp_add_full owns the transport from here on, also when it fails.
+    if (snmp_add_full(&session, transport_, netsnmp_agent_check_packet, nullptr,
+                      netsnmp_agent_check_parse, nullptr, BuildEntry, nullptr,
+                      nullptr) == nullptr) {
+        transport_ = nullptr;
+        throw std::runtime_error("cannot serve on " + settings_.transport);
     }
 }
 
@@ -230,6 +300,9 @@ std::string SimAgent::Start(const AgentSettings& settings) {
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID,
                            NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
     netsnmp_ds_set_string(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_PORTS, "none");
+    maxMessage_ = settings.transport.rfind("udp6:", 0) == 0 ? kMaxUdp6Message : kMaxUdp4Message;
+    netsnmp_ds_set_int(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_MSG_SEND_MAX,
+                       static_cast<int>(maxMessage_));
     snmp_disable_log();
     snmp_enable_stderrlog();
 
@@ -271,17 +344,7 @@ std::string SimAgent::Start(const AgentSettings& settings) {
     if (init_master_agent() != 0) {
         throw std::runtime_error("cannot start the agent");
     }
-    transport_ = netsnmp_transport_open_server("snmp", settings.transport.c_str());
-    if (transport_ == nullptr) {
-        throw std::runtime_error("cannot listen on " + settings.transport);
-    }
-    originalSend_ = transport_->f_send;
-    transport_->f_send = SendEntry;
-    if (netsnmp_register_agent_nsap(transport_) == 0) {
-        netsnmp_transport_free(transport_);
-        transport_ = nullptr;
-        throw std::runtime_error("cannot serve on " + settings.transport);
-    }
+    Listen();
 
     sockaddr_storage bound{};
     socklen_t length = sizeof bound;
@@ -428,6 +491,79 @@ void SimAgent::HandleSet(netsnmp_handler_registration* registration,
     }
 }
 
+int SimAgent::Receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
+                      void* magic) {
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && magic == nullptr &&
+        pdu->command == SNMP_MSG_SET && RejectExceptionValues(session, pdu)) {
+        return 1;
+    }
+    return handle_snmp_packet(operation, session, requestId, pdu, magic);
+}
+
+// noSuchObject, noSuchInstance and endOfMibView are answers, never values a
+// SET may carry, and net-snmp's own table modules take such a value's missing
+// content for data. A SET holding one is refused with wrongType before any
+// module sees it, once the agent's access checks would let it through;
+// otherwise the agent refuses it itself, also before any module.
+bool SimAgent::RejectExceptionValues(netsnmp_session* session, netsnmp_pdu* pdu) {
+    long index = 0;
+    long position = 0;
+    for (netsnmp_variable_list* vb = pdu->variables; vb != nullptr; vb = vb->next_variable) {
+        ++position;
+        if (index == 0 && IsException(vb->type)) {
+            index = position;
+        }
+    }
+    if (index == 0 || check_access(pdu) != 0) {
+        return false;
+    }
+    for (netsnmp_variable_list* vb = pdu->variables; vb != nullptr; vb = vb->next_variable) {
+        std::size_t length = vb->name_length;
+        if (in_a_view(vb->name, &length, pdu, vb->type) != VACM_SUCCESS) {
+            return false;
+        }
+    }
+    netsnmp_pdu* response = snmp_clone_pdu(pdu);
+    if (response == nullptr) {
+        return true;  // dropped: better than a module reading nothing
+    }
+    response->command = SNMP_MSG_RESPONSE;
+    // SNMPv1 has no wrongType (RFC 3584, 4.4).
+    response->errstat = pdu->version == SNMP_VERSION_1 ? SNMP_ERR_BADVALUE : SNMP_ERR_WRONGTYPE;
+    response->errindex = index;
+    if (snmp_send(session, response) == 0) {
+        snmp_free_pdu(response);
+    }
+    return true;
+}
+
+// A response larger than a datagram cannot be sent: it becomes tooBig with no
+// variable bindings (RFC 3416, 4.2.1). The packet goes at the start of the
+// buffer, where net-snmp expects a build hook to leave it.
+int SimAgent::Build(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet, size_t* length,
+                    size_t* offset) {
+    *offset = 0;
+    if (snmp_build(packet, length, offset, session, pdu) != 0) {
+        return -1;
+    }
+    std::size_t limit = maxMessage_;
+    if (pdu->msgMaxSize > 0) {
+        limit = std::min(limit, static_cast<std::size_t>(pdu->msgMaxSize));
+    }
+    if (pdu->command == SNMP_MSG_RESPONSE && *offset > limit) {
+        snmp_free_varbind(pdu->variables);
+        pdu->variables = nullptr;
+        pdu->errstat = SNMP_ERR_TOOBIG;
+        pdu->errindex = 0;
+        *offset = 0;
+        if (snmp_build(packet, length, offset, session, pdu) != 0) {
+            return -1;
+        }
+    }
+    std::memmove(*packet, *packet + *length - *offset, *offset);
+    return 0;
+}
+
 int SimAgent::Send(netsnmp_transport* transport, const void* data, int size, void** opaque,
                    int* opaqueLength) {
     if (settings_.lossPercent > 0 &&
@@ -435,7 +571,7 @@ int SimAgent::Send(netsnmp_transport* transport, const void* data, int size, voi
         return size;  // lost on the way
     }
     if (settings_.delayMs <= 0) {
-        return originalSend_(transport, data, size, opaque, opaqueLength);
+        return SendNow(transport, data, size, opaque, opaqueLength);
     }
     auto pending = std::make_unique<PendingResponse>();
     pending->data.assign(static_cast<const char*>(data), static_cast<std::size_t>(size));
@@ -459,8 +595,22 @@ void SimAgent::SendDelayed(unsigned int, void* data) {
     pending_.erase(it);
     void* opaque = pending->opaque.empty() ? nullptr : pending->opaque.data();
     int opaqueLength = static_cast<int>(pending->opaque.size());
-    originalSend_(transport_, pending->data.data(), static_cast<int>(pending->data.size()), &opaque,
-                  &opaqueLength);
+    SendNow(transport_, pending->data.data(), static_cast<int>(pending->data.size()), &opaque,
+            &opaqueLength);
+}
+
+// A response that cannot be sent is lost like any datagram: one line says
+// so, and the agent is told it went (it would otherwise log every varbind).
+int SimAgent::SendNow(netsnmp_transport* transport, const void* data, int size, void** opaque,
+                      int* opaqueLength) {
+    const int sent = originalSend_(transport, data, size, opaque, opaqueLength);
+    if (sent < 0) {
+        const int error = errno;
+        std::cerr << "vanta-sim: cannot send a response of " << size
+                  << " bytes: " << std::strerror(error) << std::endl;
+        return size;
+    }
+    return sent;
 }
 
 }  // namespace vsim

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct netsnmp_agent_request_info_s;
 struct netsnmp_handler_registration_s;
 struct netsnmp_request_info_s;
 struct netsnmp_transport_s;
+struct snmp_pdu;
+struct snmp_session;
 
 namespace vsim {
 
@@ -24,9 +27,17 @@ struct PendingResponse;
 struct AgentSettings {
     std::string transport;  // net-snmp form: "udp:127.0.0.1:16161", "udp6:[::1]:16161"
     std::filesystem::path stateDir;
+    std::string engineId;  // raw octets
+    long engineBoots = 1;
     double lossPercent = 0;
     int delayMs = 0;
     std::uint64_t seed = 1;
+};
+
+// Start's failure when another program holds the listen address.
+class AddressInUse : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
 };
 
 // The SNMP agent of the simulator: net-snmp's engine with its USM, VACM,
@@ -41,7 +52,8 @@ public:
 
     // Writes the configuration into the state folder, starts net-snmp and
     // opens the port. Returns the transport address actually bound (the port
-    // filled in when 0 was asked for). Throws std::runtime_error.
+    // filled in when 0 was asked for). Throws AddressInUse or
+    // std::runtime_error.
     std::string Start(const AgentSettings& settings);
 
     // Serves requests until a byte arrives on `wakeFd`.
@@ -52,6 +64,9 @@ public:
     // net-snmp entry points.
     int Handle(netsnmp_handler_registration_s* registration, netsnmp_agent_request_info_s* info,
                netsnmp_request_info_s* requests);
+    int Receive(int operation, snmp_session* session, int requestId, snmp_pdu* pdu, void* magic);
+    int Build(snmp_session* session, snmp_pdu* pdu, unsigned char** packet, std::size_t* length,
+              std::size_t* offset);
     int Send(netsnmp_transport_s* transport, const void* data, int size, void** opaque,
              int* opaqueLength);
     void SendDelayed(unsigned int alarm, void* pending);
@@ -59,6 +74,10 @@ public:
 
 private:
     void WriteConfig(const AgentSettings& settings) const;
+    void Listen();
+    bool RejectExceptionValues(snmp_session* session, snmp_pdu* pdu);
+    int SendNow(netsnmp_transport_s* transport, const void* data, int size, void** opaque,
+                int* opaqueLength);
     void HandleGet(netsnmp_agent_request_info_s* info, netsnmp_request_info_s* requests);
     void HandleGetNext(netsnmp_handler_registration_s* registration,
                        netsnmp_request_info_s* requests);
@@ -72,6 +91,7 @@ private:
     AgentSettings settings_;
     std::mt19937_64 faults_;
     netsnmp_transport_s* transport_ = nullptr;
+    std::size_t maxMessage_ = 0;  // the largest datagram the transport carries
     int (*originalSend_)(netsnmp_transport_s*, const void*, int, void**, int*) = nullptr;
     bool started_ = false;
     bool running_ = false;

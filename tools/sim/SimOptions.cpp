@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "EngineState.h"
+
 #include <algorithm>
 #include <charconv>
 #include <iterator>
@@ -7,12 +9,14 @@
 namespace vsim {
 
 const char* const kSimUsage =
-    "usage: vanta-sim [--listen 127.0.0.1:16161] [--data PATH] [--state DIR] [--seed N]\n"
-    "                 [--loss PERCENT] [--delay MS]\n"
+    "usage: vanta-sim [--listen 127.0.0.1:16161] [--data PATH] [--state DIR] [--engine-id HEX]\n"
+    "                 [--seed N] [--loss PERCENT] [--delay MS]\n"
     "  --listen HOST:PORT  UDP address to serve ([::1]:PORT for IPv6; port 0 picks one)\n"
     "  --data PATH         seed recording (.snmprec) or a folder holding vanta-a.snmprec;\n"
     "                      its behaviour file has the same name ending in .rules\n"
     "  --state DIR         configuration and state folder (default: a fresh temporary one)\n"
+    "  --engine-id HEX     SNMP engine id, 5 to 32 octets (default: the one kept in the\n"
+    "                      state folder)\n"
     "  --seed N            seed of the ports' life (default 1)\n"
     "  --loss PERCENT      drop this share of responses\n"
     "  --delay MS          send every response this much later\n";
@@ -70,7 +74,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
             options.help = true;
             continue;
         }
-        static const std::string kNames[] = {"--listen", "--data", "--state",
+        static const std::string kNames[] = {"--listen", "--data", "--state", "--engine-id",
                                              "--seed",   "--loss", "--delay"};
         if (std::find(std::begin(kNames), std::end(kNames), name) == std::end(kNames)) {
             error = "unknown option " + name;
@@ -90,6 +94,9 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
         } else if (name == "--state") {
             options.state = value;
             ok = !value.empty();
+        } else if (name == "--engine-id") {
+            options.engineId = ParseEngineId(value);
+            ok = options.engineId.has_value();
         } else if (name == "--seed") {
             ok = ReadWhole(value, options.seed);
         } else if (name == "--loss") {

@@ -13,6 +13,8 @@ struct SimOptions {
     bool ipv6 = false;
     std::string data;   // a .snmprec file, or a folder holding vanta-a.snmprec
     std::string state;  // empty: a fresh temporary folder
+    // Raw octets; default: the one kept in the state folder.
+    std::optional<std::string> engineId;
     std::uint64_t seed = 1;
     double lossPercent = 0;
     int delayMs = 0;

@@ -14,10 +14,12 @@
 #include <vector>
 
 #include "BehaviourRules.h"
+#include "EngineState.h"
 #include "MibModel.h"
 #include "SimAgent.h"
 #include "SimOptions.h"
 #include "SnmprecLoader.h"
+#include "StateFolder.h"
 #include "VantaDevice.h"
 
 namespace fs = std::filesystem;
@@ -50,14 +52,9 @@ std::pair<fs::path, fs::path> DataFiles(const std::string& data) {
     return {recording, rules};
 }
 
-fs::path MakeTemporaryFolder() {
+fs::path TemporaryRoot() {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/vanta-sim-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder in " + pattern);
-    }
-    return pattern;
+    return tmp != nullptr && *tmp != '\0' ? fs::path(tmp) : fs::path("/tmp");
 }
 
 int Fail(const std::string& message) {
@@ -116,7 +113,8 @@ int main(int argc, char** argv) {
     bool ownsStateDir = false;
     try {
         if (options->state.empty()) {
-            stateDir = MakeTemporaryFolder();
+            vsim::RemoveStaleStateFolders(TemporaryRoot());
+            stateDir = vsim::MakeTemporaryStateFolder(TemporaryRoot());
             ownsStateDir = true;
         } else {
             stateDir = options->state;
@@ -127,7 +125,10 @@ int main(int argc, char** argv) {
     }
 
     int status = 0;
-    {
+    const auto engine = vsim::StartEngine(stateDir, options->engineId, error);
+    if (!engine) {
+        status = Fail(error);
+    } else {
         vsim::VantaDevice device(model, options->seed);
         device.Start(vsim::VantaDevice::Clock::now());
         vsim::SimAgent agent(model, rules, device);
@@ -135,12 +136,18 @@ int main(int argc, char** argv) {
             vsim::AgentSettings settings;
             settings.transport = options->Transport();
             settings.stateDir = stateDir;
+            settings.engineId = engine->id;
+            settings.engineBoots = engine->boots;
             settings.lossPercent = options->lossPercent;
             settings.delayMs = options->delayMs;
             settings.seed = options->seed;
             const std::string address = agent.Start(settings);
             std::cout << "vanta-sim listening on " << address << std::endl;
             agent.Run(wake[0]);
+        } catch (const vsim::AddressInUse& e) {
+            // Like a usage error: nothing was served, another port may do.
+            Fail(e.what());
+            status = 2;
         } catch (const std::exception& e) {
             status = Fail(e.what());
         }

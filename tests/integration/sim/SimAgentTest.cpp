@@ -111,7 +111,7 @@ TEST(SimStartup, AnnouncesItselfQuicklyAndStopsCleanlyOnTerm) {
     const std::string tmp = fs::temp_directory_path() / "vanta-sim-tmp-XXXXXX";
     std::string pattern = tmp;
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    setenv("TMPDIR", pattern.c_str(), 1);
+    const ScopedTmpdir tmpdir(pattern);
     SimProcess sim;
     ASSERT_TRUE(std::regex_match(sim.ListeningLine(),
                                  std::regex(R"(vanta-sim listening on udp:127\.0\.0\.1:\d+)")))
@@ -148,8 +148,8 @@ TEST(SimStartup, RefusesABadCommandLineAndABusyPort) {
     SimProcess first;
     ASSERT_FALSE(first.Address().empty());
     const ToolResult busy = RunTool({VANTA_SIM_BINARY, "--listen", first.Address()});
-    EXPECT_EQ(busy.exitCode, 1);
-    EXPECT_NE(busy.err.find("cannot listen"), std::string::npos) << busy.err;
+    EXPECT_EQ(busy.exitCode, 2);
+    EXPECT_NE(busy.err.find("address already in use"), std::string::npos) << busy.err;
     EXPECT_EQ(busy.out, "") << "announced a port it does not serve";
 }
 

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <stdexcept>
 
 extern char** environ;
@@ -110,9 +111,15 @@ SimProcess::SimProcess(std::vector<std::string> extraArgs) {
     if (pipe2(out, O_CLOEXEC) != 0) {
         throw std::runtime_error("pipe");
     }
+    char errPath[] = "/tmp/vanta-sim-stderr-XXXXXX";
+    err_ = mkostemp(errPath, O_CLOEXEC);
+    if (err_ < 0) {
+        throw std::runtime_error("mkostemp");
+    }
+    unlink(errPath);
     const auto started = Clock::now();
     pid_ = Spawn(std::vector<std::string>{VANTA_SIM_BINARY, "--listen", "127.0.0.1:0"} + extraArgs,
-                 out[1], -1);
+                 out[1], err_);
     close(out[1]);
     out_ = out[0];
     // The listening line arrives once the agent answers.
@@ -148,6 +155,23 @@ SimProcess::~SimProcess() {
     if (out_ >= 0) {
         close(out_);
     }
+    if (err_ >= 0) {
+        std::cerr << Stderr();
+        close(err_);
+    }
+}
+
+std::string SimProcess::Stderr() const {
+    std::string text;
+    char buffer[4096];
+    for (off_t at = 0;;) {
+        const ssize_t n = pread(err_, buffer, sizeof buffer, at);
+        if (n <= 0) {
+            return text;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        at += n;
+    }
 }
 
 int SimProcess::Stop(int signal) {
@@ -158,6 +182,22 @@ int SimProcess::Stop(int signal) {
     const int status = Reap(pid_, Clock::now() + std::chrono::seconds(10));
     pid_ = -1;
     return status;
+}
+
+ScopedTmpdir::ScopedTmpdir(const std::string& folder) {
+    if (const char* value = std::getenv("TMPDIR")) {
+        had_ = true;
+        previous_ = value;
+    }
+    setenv("TMPDIR", folder.c_str(), 1);
+}
+
+ScopedTmpdir::~ScopedTmpdir() {
+    if (had_) {
+        setenv("TMPDIR", previous_.c_str(), 1);
+    } else {
+        unsetenv("TMPDIR");
+    }
 }
 
 std::vector<std::string> V2c(const std::string& community, const std::string& address) {

@@ -32,6 +32,8 @@ public:
     // "127.0.0.1:PORT" for the tools.
     const std::string& Address() const { return address_; }
     std::chrono::milliseconds StartUpTime() const { return startUp_; }
+    // What it wrote on stderr so far.
+    std::string Stderr() const;
 
     // Sends `signal` and waits; the exit status, or -1 when it had to be killed.
     int Stop(int signal = 15);
@@ -40,9 +42,23 @@ public:
 private:
     pid_t pid_ = -1;
     int out_ = -1;
+    int err_ = -1;  // a file without a name, shown again when the test ends
     std::string line_;
     std::string address_;
     std::chrono::milliseconds startUp_{0};
+};
+
+// TMPDIR for the simulators a test starts, restored when the test ends.
+class ScopedTmpdir {
+public:
+    explicit ScopedTmpdir(const std::string& folder);
+    ~ScopedTmpdir();
+    ScopedTmpdir(const ScopedTmpdir&) = delete;
+    ScopedTmpdir& operator=(const ScopedTmpdir&) = delete;
+
+private:
+    bool had_ = false;
+    std::string previous_;
 };
 
 // Arguments for the tools: numeric OIDs, one retry, a one-second time-out.

@@ -3,6 +3,7 @@
 // command line.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,11 +14,13 @@
 #include <vector>
 
 #include "BehaviourRules.h"
+#include "EngineState.h"
 #include "MibModel.h"
 #include "PortModel.h"
 #include "SetTransaction.h"
 #include "SimOptions.h"
 #include "SnmprecLoader.h"
+#include "StateFolder.h"
 #include "VantaDevice.h"
 
 namespace fs = std::filesystem;
@@ -454,14 +457,107 @@ TEST_P(SimOptionsParse, ReadsTheCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SimOptionsParse,
-    ::testing::Values(OptionCase{{}, true, "udp:127.0.0.1:16161"},
-                      OptionCase{{"--listen", "127.0.0.1:0"}, true, "udp:127.0.0.1:0"},
-                      OptionCase{{"--listen", "[::1]:16200"}, true, "udp6:[::1]:16200"},
-                      OptionCase{{"--listen", "127.0.0.1"}, false, ""},
-                      OptionCase{{"--listen", "127.0.0.1:70000"}, false, ""},
-                      OptionCase{{"--seed", "12", "--loss", "12.5", "--delay", "200"},
-                                 true,
-                                 "udp:127.0.0.1:16161"},
-                      OptionCase{{"--loss", "101"}, false, ""},
-                      OptionCase{{"--delay", "-1"}, false, ""}, OptionCase{{"--seed"}, false, ""},
-                      OptionCase{{"--bogus", "1"}, false, ""}));
+    ::testing::Values(
+        OptionCase{{}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--listen", "127.0.0.1:0"}, true, "udp:127.0.0.1:0"},
+        OptionCase{{"--listen", "[::1]:16200"}, true, "udp6:[::1]:16200"},
+        OptionCase{{"--listen", "127.0.0.1"}, false, ""},
+        OptionCase{{"--listen", "127.0.0.1:70000"}, false, ""},
+        OptionCase{
+            {"--seed", "12", "--loss", "12.5", "--delay", "200"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--loss", "101"}, false, ""}, OptionCase{{"--delay", "-1"}, false, ""},
+        OptionCase{{"--seed"}, false, ""}, OptionCase{{"--bogus", "1"}, false, ""},
+        OptionCase{{"--engine-id", "0x8000000201"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--engine-id", std::string(64, 'a')}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--engine-id", "80000002"}, false, ""},
+        OptionCase{{"--engine-id", std::string(66, 'a')}, false, ""},
+        OptionCase{{"--engine-id", "800000020"}, false, ""},
+        OptionCase{{"--engine-id", "80000002zz"}, false, ""}));
+
+fs::path EmptyFolder(const std::string& name) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("vanta-sim-model-" + std::to_string(getpid()) + "-" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+TEST(SimEngineState, KeepsTheIdAndCountsEveryStart) {
+    const fs::path folder = EmptyFolder("engine");
+    std::string error;
+    const auto first = StartEngine(folder, std::nullopt, error);
+    ASSERT_TRUE(first.has_value()) << error;
+    EXPECT_EQ(first->boots, 1);
+    EXPECT_EQ(HexOf(first->id).substr(0, 10), "8001864d05");
+    EXPECT_EQ(first->id.size(), 13u);
+    const auto given = StartEngine(folder, std::string("\x80\0\0\x02\x01", 5), error);
+    ASSERT_TRUE(given.has_value()) << error;
+    EXPECT_EQ(HexOf(given->id), "8000000201");
+    EXPECT_EQ(given->boots, 2);
+    const auto third = StartEngine(folder, std::nullopt, error);
+    ASSERT_TRUE(third.has_value()) << error;
+    EXPECT_EQ(third->id, first->id);
+    EXPECT_EQ(third->boots, 3);
+    EXPECT_NE(FreshEngineId(), first->id);
+    fs::remove_all(folder);
+}
+
+// What the boots file holds, and the boots of the next start (0: refused).
+class SimEngineBootsRecord : public ::testing::TestWithParam<std::pair<std::string, long>> {};
+
+TEST_P(SimEngineBootsRecord, IsCountedOnOrRefused) {
+    const fs::path folder = EmptyFolder("boots");
+    std::ofstream(folder / "engine-boots") << GetParam().first;
+    std::string error;
+    const auto state = StartEngine(folder, std::nullopt, error);
+    if (GetParam().second == 0) {
+        EXPECT_FALSE(state.has_value());
+        EXPECT_NE(error.find("engine-boots"), std::string::npos) << error;
+    } else {
+        ASSERT_TRUE(state.has_value()) << error;
+        EXPECT_EQ(state->boots, GetParam().second);
+    }
+    fs::remove_all(folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(Records, SimEngineBootsRecord,
+                         ::testing::Values(std::pair<std::string, long>{"41\n", 42},
+                                           std::pair<std::string, long>{"2147483646", 2147483647},
+                                           std::pair<std::string, long>{"2147483647", 2147483647},
+                                           std::pair<std::string, long>{"2147483648", 0},
+                                           std::pair<std::string, long>{"-1", 0},
+                                           std::pair<std::string, long>{"", 0},
+                                           std::pair<std::string, long>{"7 boots", 0}));
+
+TEST(SimStateFolders, OnlyFoldersOfSimulatorsThatAreGoneAreRemoved) {
+    const pid_t dead = fork();
+    if (dead == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(dead, 0);
+    waitpid(dead, nullptr, 0);
+    const fs::path tmp = EmptyFolder("stale");
+    const std::string gone = "vanta-sim-" + std::to_string(dead);
+    fs::create_directories(tmp / (gone + "-abcdef") / "persist");
+    const std::vector<fs::path> kept = {
+        tmp / ("vanta-sim-" + std::to_string(getpid()) + "-abcdef"),  // still running
+        tmp / (gone + "-abc"), tmp / "vanta-sim-notes", tmp / "vanta-sim--abcdef",
+        tmp / "elsewhere"};
+    for (const auto& folder : kept) {
+        fs::create_directories(folder);
+    }
+    std::ofstream(tmp / (gone + "-filexx")) << "a file, not a folder";
+    fs::create_directory_symlink(tmp / "elsewhere", tmp / (gone + "-linkxx"));
+
+    EXPECT_EQ(RemoveStaleStateFolders(tmp), 1);
+    EXPECT_FALSE(fs::exists(tmp / (gone + "-abcdef")));
+    for (const auto& folder : kept) {
+        EXPECT_TRUE(fs::is_directory(folder)) << folder;
+    }
+    EXPECT_TRUE(fs::exists(tmp / (gone + "-filexx")));
+    EXPECT_TRUE(fs::is_symlink(tmp / (gone + "-linkxx")));
+    const fs::path made = MakeTemporaryStateFolder(tmp);
+    EXPECT_EQ(made.filename().string().rfind("vanta-sim-" + std::to_string(getpid()) + "-", 0), 0u);
+    EXPECT_EQ(RemoveStaleStateFolders(tmp), 0);
+    fs::remove_all(tmp);
+}
