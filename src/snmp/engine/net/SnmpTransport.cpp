@@ -68,6 +68,9 @@ struct PendingRequest {
     // once more, to the engine found anew.
     NetSession* Session = nullptr;
     std::optional<NetSession::Waiting> Resend;
+    // Waiting in its session's queue for the engine id: what the library
+    // still says about an earlier send (a Report comes twice) is no outcome.
+    bool Queued = false;
 };
 
 struct SnmpSession::Impl {
@@ -145,7 +148,7 @@ int SnmpSession::Impl::OnEvent(int op, netsnmp_session* s, int, netsnmp_pdu* pdu
 // The first final event of a request wins; later ones find no record.
 void SnmpSession::Impl::Finish(std::uint64_t id, int result, const SnmpResponse& response) {
     auto it = Pending.find(id);
-    if (it == Pending.end() || it->second.Finished) {
+    if (it == Pending.end() || it->second.Finished || it->second.Queued) {
         return;
     }
     if (it->second.InSend) {
@@ -185,6 +188,7 @@ bool SnmpSession::Impl::Rediscover(PendingRequest& request, int result) {
     NetSession& session = *request.Session;
     session.Queue.push_back(std::move(*request.Resend));
     request.Resend.reset();
+    request.Queued = true;
     if (session.Discovering) {
         return true;  // another request already asks
     }
@@ -197,6 +201,8 @@ bool SnmpSession::Impl::Rediscover(PendingRequest& request, int result) {
     s->securityEngineIDLen = 0;
     SNMP_FREE(s->contextEngineID);
     s->contextEngineIDLen = 0;
+    // The user is created anew for the engine found, with keys localised to it.
+    s->flags &= ~SNMP_FLAGS_USER_CREATED;
     session.EngineKnown = false;
     const int started = StartDiscovery(session, session.Queue.back().Target);
     if (started != SnmpResult::Success) {
@@ -306,6 +312,7 @@ int SnmpSession::Impl::Submit(NetSession& session, const SnmpTarget& target, Snm
     snmp_free_pdu(pdu);
     session.Queue.push_back({id, target, op, vbs});
     Pending[id].InSend = false;
+    Pending[id].Queued = true;
     if (!session.Discovering) {
         const int started = StartDiscovery(session, target);
         if (started != SnmpResult::Success) {
@@ -390,6 +397,7 @@ void SnmpSession::Impl::Discovered(NetSession& session, int result) {
         // Kept in case the send fails: a failed send forgets the request.
         const SnmpCompletion completion = it->second.Completion;
         it->second.InSend = true;
+        it->second.Queued = false;
         netsnmp_pdu* pdu = nullptr;
         int sent = BuildPdu(w.Target, w.Op, w.Vbs, pdu);
         if (sent == SnmpResult::Success) {
@@ -410,6 +418,7 @@ void SnmpSession::Impl::FailQueue(NetSession& session, int result) {
     for (const NetSession::Waiting& w : queue) {
         if (auto it = Pending.find(w.Id); it != Pending.end()) {
             it->second.Resend.reset();  // the agent was asked anew and did not answer
+            it->second.Queued = false;
         }
         Finish(w.Id, result, SnmpResponse{});
     }
