@@ -14,7 +14,7 @@
 // As TConfigForm's PageKind: 1 a scalar editor, 2 a table list.
 enum class CvPageKind : std::uint8_t { Scalar = 1, Table = 2 };
 
-// A format spec given to one column with SetVarFormat.
+// An edit format given to one column with SetVarFormat.
 struct CvColumnFormat {
     std::int32_t Column;
     const char* Format;
