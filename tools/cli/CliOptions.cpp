@@ -307,3 +307,26 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
     }
     return true;
 }
+
+bool ParseConnection(const std::vector<std::string>& args, CliCommand& command,
+                     std::vector<std::string>& rest, std::string& error) {
+    std::size_t i = 0;
+    for (; i < args.size() && args[i].size() == 2 && args[i][0] == '-'; ++i) {
+        const std::string flag = args[i];
+        std::string value;
+        if (!TakeValue(args, i, value) || !ParseFlag(flag[1], value, command)) {
+            error = "bad option " + flag;
+            return false;
+        }
+    }
+    if (i >= args.size()) {
+        error = "missing arguments";
+        return false;
+    }
+    if (!ParseAgent(args[i], command.Device)) {
+        error = "bad agent " + args[i];
+        return false;
+    }
+    rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
+    return true;
+}

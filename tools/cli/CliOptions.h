@@ -35,3 +35,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
                       std::string& error);
 
 extern const char kCliUsage[];
+
+// Parses the options and AGENT only; `rest` gets the words after AGENT.
+bool ParseConnection(const std::vector<std::string>& args, CliCommand& command,
+                     std::vector<std::string>& rest, std::string& error);

@@ -10,6 +10,7 @@
 #include "CvException.h"
 #include "CvSNMPRequest.h"
 #include "CvSNMPSession.h"
+#include "PageCommands.h"
 
 namespace {
 
@@ -56,14 +57,16 @@ void PrintRow(const CvSNMPVarList& vars) {
     std::cout << line;
 }
 
-void Run(const CliCommand& command) {
+void OpenSession(const CliCommand& command) {
     // The boots counter belongs to the module, not to wherever a script runs.
     const char* stateDir = std::getenv("VANTA_STATE_DIR");
     CreateGlobalSession(stateDir ? stateDir : QDir::tempPath().toStdString());
     GlobalDevice() = command.Device;
     GlobalScope() = command.Scope;
     GlobalSecurity() = command.Security;
+}
 
+void Run(const CliCommand& command) {
     const CliTable table = BuildTable(command);
     CvSNMPRequest request;
     request.Timeout = command.Timeout;
@@ -88,20 +91,76 @@ void Run(const CliCommand& command) {
     }
 }
 
+int UsageError(const std::string& error, bool withUsage) {
+    std::cerr << "vanta-cli: " << error << "\n";
+    if (withUsage) {
+        std::cerr << kCliUsage << kPageUsage;
+    }
+    return 2;
+}
+
+// The commands that need no agent: help, pages, describe. -1 for any other.
+int RunOffline(const std::vector<std::string>& args) {
+    if (args[0] == "--help" || args[0] == "-h") {
+        std::cout << kCliUsage << kPageUsage;
+        return 0;
+    }
+    if (args[0] == "pages" && args.size() == 1) {
+        PrintPages(std::cout);
+        return 0;
+    }
+    if (args[0] == "describe" && args.size() == 2) {
+        std::string error;
+        const CvMibPage* page = FindPageOrError(args[1], error);
+        if (page == nullptr) {
+            return UsageError(error, false);
+        }
+        PrintRecords(*page, std::cout);
+        return 0;
+    }
+    if (args[0] == "pages" || args[0] == "describe") {
+        return UsageError("usage: vanta-cli pages | vanta-cli describe NAME", false);
+    }
+    return -1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return UsageError("missing arguments", true);
+    }
+    if (const int status = RunOffline(args); status >= 0) {
+        return status;
+    }
     QCoreApplication app(argc, argv);
     CliCommand command;
+    PageCommand page;
     std::string error;
-    if (!ParseCommandLine(args, command, error)) {
-        std::cerr << "vanta-cli: " << error << "\n" << kCliUsage;
-        return 2;
+    std::vector<std::string> rest;
+    const bool isPage =
+        ParseConnection(args, command, rest, error) && !rest.empty() && rest[0] == "page";
+    if (isPage && !ParsePageCommand(rest, page, error)) {
+        return UsageError(error, false);
+    }
+    if (!isPage) {
+        command = CliCommand();
+        if (!ParseCommandLine(args, command, error)) {
+            return UsageError(error, true);
+        }
+    }
+    if (isPage && !page.HasInstance) {
+        page.Instance = command.Instance;
     }
     int status = 0;
     try {
-        Run(command);
+        OpenSession(command);
+        if (isPage) {
+            RunPage(page, command.Timeout, command.Retries, std::cout);
+        } else {
+            Run(command);
+        }
     } catch (const CvException& e) {
         std::cerr << e.Message() << " (" << e.Code() << ")\n";
         status = 1;
