@@ -139,6 +139,10 @@ TEST_F(VantaCliTest, FailuresPrintMessageAndCode) {
         {{"-v", "3", "-u", u.Name, "-l", "authPriv", "-a", "MD5", "-A", "wrong-pass-phrase", "-x",
           "DES", "-X", u.PrivPass, snmpd, "read", "0", "0", "1.3.6.1.2.1.1.5:0x4C:2"},
          "(SNMPv3USM) Authentication failure! (-308)\n"},
+        // A pass phrase under 8 characters: our line only, none of the library's.
+        {{"-v", "3", "-u", u.Name, "-l", "authNoPriv", "-a", "MD5", "-A", "short", snmpd, "read",
+          "0", "0", "1.3.6.1.2.1.1.5:0x4C:2"},
+         "(SNMPv3USM) error! (-301)\n"},
         {{"-t", "20", "-r", "0", Agent(silent.Port()), "read", "0", "0", "1.3.6.1.2.1.1.5:0x4C:2"},
          "(SNMPClass) SNMP request timed out! (-405)\n"},
         {{std::string(kUnresolvableName) + ":161", "read", "0", "0", "1.3.6.1.2.1.1.5:0x4C:2"},
