@@ -291,6 +291,18 @@ void CvEditConstraint::Forget(const Edit* edit) {
     }
 }
 
+// The edit's own handler may free the constraint, the edit or its record:
+// the record afterwards, or null when nothing is left to work on.
+EditConstraint_s* CvEditConstraint::CallSaved(Edit::Handler handler, Edit& edit) {
+    const std::weak_ptr<CvEditConstraint*> alive = FSelf;
+    const QPointer<Edit> guard(&edit);
+    handler(edit);
+    if (alive.expired() || guard.isNull()) {
+        return nullptr;
+    }
+    return Find(&edit);
+}
+
 void CvEditConstraint::Changed(Edit& edit) {
     if (&edit == FWritingBack) {
         return;
@@ -339,14 +351,7 @@ void CvEditConstraint::Changed(Edit& edit) {
 
     if (chain) {
         if (item->SavedOnChange) {
-            const std::weak_ptr<CvEditConstraint*> alive = FSelf;
-            const QPointer<Edit> guard(&edit);
-            const Edit::Handler handler = item->SavedOnChange;
-            handler(edit);
-            if (alive.expired() || guard.isNull()) {
-                return;
-            }
-            item = Find(&edit);
+            item = CallSaved(item->SavedOnChange, edit);
             if (item == nullptr) {
                 return;
             }
@@ -422,14 +427,7 @@ void CvEditConstraint::Exited(Edit& edit) {
         }
     }
     if (item->SavedOnExit) {
-        const std::weak_ptr<CvEditConstraint*> alive = FSelf;
-        const QPointer<Edit> guard(&edit);
-        const Edit::Handler handler = item->SavedOnExit;
-        handler(edit);
-        if (alive.expired() || guard.isNull()) {
-            return;
-        }
-        item = Find(&edit);
+        item = CallSaved(item->SavedOnExit, edit);
         if (item == nullptr) {
             return;
         }

@@ -65,6 +65,7 @@ private:
     };
 
     EditConstraint_s* Find(const Edit* edit) const;
+    EditConstraint_s* CallSaved(Edit::Handler handler, Edit& edit);
     void AttachOne(Edit* edit, const CvFormatSpec& spec);
     void Forget(const Edit* edit);
     void Changed(Edit& edit);
