@@ -47,3 +47,17 @@ std::string CvIni::ReadString(const std::string& section, const std::string& key
     }
     return defaultValue;
 }
+
+bool CvIni::HasSection(const std::string& section) const {
+    std::istringstream in(FText);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::string trimmed = Trim(line);
+        const std::size_t close = trimmed.find(']');
+        if (!trimmed.empty() && trimmed.front() == '[' && close != std::string::npos &&
+            EqualsNoCase(Trim(trimmed.substr(1, close - 1)), section)) {
+            return true;
+        }
+    }
+    return false;
+}

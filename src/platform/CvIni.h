@@ -14,6 +14,9 @@ public:
     std::string ReadString(const std::string& section, const std::string& key,
                            const std::string& defaultValue) const;
 
+    // True when the file holds a section of that name (empty or not).
+    bool HasSection(const std::string& section) const;
+
 private:
     std::string FText;
 };
