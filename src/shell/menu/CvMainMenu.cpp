@@ -6,6 +6,7 @@
 #include <QString>
 #include <cassert>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
