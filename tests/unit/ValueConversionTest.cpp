@@ -135,6 +135,20 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowCase{CvSyntax::ipaddress, Octets("abc"), "(NULL)"},
                     ShowCase{CvSyntax::objectid, Signed(1), "(NULL)"}));
 
+// The kind check behind "(NULL)": what the command line refuses in a read.
+TEST(AgentValueText, FitsTheSyntaxWhenShownAsAValue) {
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::integer, Unsigned(AsnTag::Gauge32, 5)));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::displaystr, Octets("")));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::octetstr, Octets("", AsnTag::IpAddress)));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::null, Exception(AsnTag::Null)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::integer, Octets("12")));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::displaystr, Signed(3)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::displaystr, Exception(AsnTag::NoSuchObject)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::timeticks, Exception(AsnTag::NoSuchInstance)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::ipaddress, Octets("abc", AsnTag::IpAddress)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::objectid, Oid("")));
+}
+
 TEST(AgentValueText, OptionListTurnsValuesIntoLabels) {
     CvSNMPVar item = Item(CvSyntax::integer, &kStates);
     VbToText(item, Signed(2));
