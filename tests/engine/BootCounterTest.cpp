@@ -107,3 +107,27 @@ TEST(BootCounterPath, FolderForms) {
     EXPECT_EQ(BootCounterPath("/var/x/"), "/var/x/CvSNMP_PP_BootCounter");
     EXPECT_EQ(BootCounterPath("C:\\x\\"), "C:\\x\\CvSNMP_PP_BootCounter");
 }
+
+// A link planted where the file goes is replaced, never written through.
+TEST_F(BootCounterTest, LinkInPlaceIsReplacedNotFollowed) {
+    const fs::path victim = Root / "victim";
+    std::ofstream(victim) << "precious\n";
+    fs::create_symlink(victim, Dir / kBootCounterFile);
+    CreateGlobalSession(Dir.string());
+    EXPECT_FALSE(fs::is_symlink(Dir / kBootCounterFile));
+    EXPECT_EQ(FileText(), "CvSNMP_PP_Application 1\n");
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious\n");
+}
+
+// The file is replaced whole: the old one is never cut short, so a crash
+// while writing leaves every engine's line, and nothing else stays behind.
+TEST_F(BootCounterTest, FileIsReplacedWhole) {
+    std::ofstream(Dir / kBootCounterFile) << "OtherEngine 41\nCvSNMP_PP_Application 7\n";
+    std::ifstream old(Dir / kBootCounterFile);
+    CreateGlobalSession(Dir.string());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}),
+              "OtherEngine 41\nCvSNMP_PP_Application 7\n");
+    EXPECT_EQ(FileText(), "OtherEngine 41\nCvSNMP_PP_Application 8\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
+}
