@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "CliStateFolder.h"
 #include "CvBootCounter.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
@@ -130,4 +131,44 @@ TEST_F(BootCounterTest, FileIsReplacedWhole) {
               "OtherEngine 41\nCvSNMP_PP_Application 7\n");
     EXPECT_EQ(FileText(), "OtherEngine 41\nCvSNMP_PP_Application 8\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
+}
+
+struct StateFolderCase {
+    const char* Name;
+    const char* StateDir;
+    const char* XdgStateHome;
+    const char* Home;
+    const char* Folder;
+};
+
+class CliStateFolderTest : public testing::TestWithParam<StateFolderCase> {};
+
+TEST_P(CliStateFolderTest, IsTheUsersOwn) {
+    const StateFolderCase& c = GetParam();
+    EXPECT_EQ(CliStateFolder(c.StateDir, c.XdgStateHome, c.Home), c.Folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, CliStateFolderTest,
+    testing::Values(StateFolderCase{"StateDir", "/srv/v", "/x", "/home/a", "/srv/v"},
+                    StateFolderCase{"Xdg", nullptr, "/x/state", "/home/a", "/x/state/vanta"},
+                    StateFolderCase{"EmptyStateDir", "", "/x", "/home/a", "/x/vanta"},
+                    StateFolderCase{"RelativeXdgIgnored", nullptr, "rel", "/home/a",
+                                    "/home/a/.local/state/vanta"},
+                    StateFolderCase{"Home", nullptr, nullptr, "/home/a",
+                                    "/home/a/.local/state/vanta"},
+                    StateFolderCase{"Nothing", nullptr, nullptr, nullptr, ""}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(BootCounterTest, StateFolderIsCreatedForTheUserOnly) {
+    const fs::path folder = Dir / "home" / ".local" / "state" / "vanta";
+    std::string error;
+    ASSERT_TRUE(MakePrivateFolder(folder.string(), error)) << error;
+    for (fs::path p = folder; p != Dir; p = p.parent_path()) {
+        EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, fs::perms::owner_all) << p;
+    }
+    EXPECT_TRUE(MakePrivateFolder(folder.string(), error)) << "exists already";
+    std::ofstream(Dir / "file") << "x";
+    EXPECT_FALSE(MakePrivateFolder((Dir / "file" / "vanta").string(), error));
+    EXPECT_NE(error.find("file/vanta"), std::string::npos) << error;
 }
