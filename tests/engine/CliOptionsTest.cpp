@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CliOptions.h"
 
 namespace {
@@ -128,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
                       AgentCase{"127.0.0.1:", false, "", 0}, AgentCase{":", false, "", 0},
                       AgentCase{"host name:161", false, "", 0},
                       AgentCase{"host\n:161", false, "", 0}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+    [](const auto& info) { return CaseName(info.index, info.param.text); });
 
 TEST(CliOptions, VariablesWithOptionsAndValues) {
     CliCommand c;

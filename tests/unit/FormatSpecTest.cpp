@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvFormatSpec.h"
 #include "TestSupport.h"
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParsedCase{"%i{l99999999999w99999999999}", 'i', 0, kIntMin, kIntMax,
                                  2147483647, 0, 2147483647, 0},
                       ParsedCase{"%s{w120e.l3}", 's', 0, -DBL_MAX, DBL_MAX, 3, 0, 120, '.'},
-                      ParsedCase{"%s{e}}", 's', 0, -DBL_MAX, DBL_MAX, 0, 0, 0, '}'}));
+                      ParsedCase{"%s{e}}", 's', 0, -DBL_MAX, DBL_MAX, 0, 0, 0, '}'}),
+    [](const auto& info) { return CaseName(info.index, info.param.Format); });
 
 class FormatSpecRejectTest : public ::testing::TestWithParam<const char*> {};
 
@@ -90,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Specs, FormatSpecRejectTest,
                          ::testing::Values("", "%", "i", "i{n0}", " %i", "%x", "%I", "%n",
                                            "%i{n0x255l3", "%i{", "%i}", "%iabc", "%i{n0}x",
                                            "%i{q5}", "%i{N5}", "%i{n}", "%i{x}", "%i{nx5}", "%i{l}",
-                                           "%i{la}", "%i{w}", "%s{e}", "%i{l3aaaa}", "%i{n1}}"));
+                                           "%i{la}", "%i{w}", "%s{e}", "%i{l3aaaa}", "%i{n1}}"),
+                         [](const auto& info) { return CaseName(info.index, info.param); });
 
 TEST(FormatSpecSplitTest, OneSpecPerControl) {
     const std::string one = "%i{n0x255l3}";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvOptionList.h"
 #include "CvValueConversion.h"
@@ -116,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{CvSyntax::displaystr, Octets("Vanta-A"), "Vanta-A"},
         ShowCase{CvSyntax::ipv6address,
                  Octets(Bytes({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})),
-                 "FE800000000000000000000000000001"}));
+                 "FE800000000000000000000000000001"}),
+    [](const auto& info) {
+        return CaseName(info.index,
+                        "syntax " + std::to_string(info.param.Syntax) + " " + info.param.Text);
+    });
 
 // Values without a printable form show as "(NULL)", or empty for display
 // strings; the hexadecimal syntaxes show what bytes there are.
@@ -133,7 +138,11 @@ INSTANTIATE_TEST_SUITE_P(
                     // a value of another kind than the item's
                     ShowCase{CvSyntax::integer, Octets("12"), "(NULL)"},
                     ShowCase{CvSyntax::ipaddress, Octets("abc"), "(NULL)"},
-                    ShowCase{CvSyntax::objectid, Signed(1), "(NULL)"}));
+                    ShowCase{CvSyntax::objectid, Signed(1), "(NULL)"}),
+    [](const auto& info) {
+        return CaseName(info.index,
+                        "syntax " + std::to_string(info.param.Syntax) + " " + info.param.Text);
+    });
 
 // The kind check behind "(NULL)": what the command line refuses in a read.
 TEST(AgentValueText, FitsTheSyntaxWhenShownAsAValue) {
