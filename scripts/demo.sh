@@ -36,7 +36,7 @@ cat <<TEXT
 $line
 
 Query the simulated Vanta-A switch from another terminal, e.g.:
-  snmpwalk -v2c -c vesper $address 1.3.6.1.4.1.99917
+  snmpwalk -v2c -c vesper -M +$root/tools/sim/data/mibs -m VANTA-SWITCH-MIB $address 1.3.6.1.4.1.99917
   snmpget -v3 -u vanta-sha-aes -l authPriv -a SHA -A sha-auth-secret -x AES -X aes-priv-secret \\
       $address 1.3.6.1.2.1.1.5.0
   snmpset -v2c -c lantern $address 1.3.6.1.2.1.1.5.0 s my-switch
