@@ -18,21 +18,21 @@ bool IsReserved(const QString& text) {
     return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
 }
 
-CvFormatSpec SpecOf(const EditConstraint_s& item) {
-    CvFormatSpec spec;
-    spec.Type = item.Type;
-    spec.Delimiter = item.Delimiter;
-    spec.Min = item.Min;
-    spec.Max = item.Max;
-    spec.MaxLength = item.MaxLength;
-    spec.Flags = item.Flags;
-    spec.AdvanceChar = item.AdvanceChar;
-    return spec;
+CvFormatSpec FormatOf(const EditConstraint_s& item) {
+    CvFormatSpec format;
+    format.Type = item.Type;
+    format.Delimiter = item.Delimiter;
+    format.Min = item.Min;
+    format.Max = item.Max;
+    format.MaxLength = item.MaxLength;
+    format.Flags = item.Flags;
+    format.AdvanceChar = item.AdvanceChar;
+    return format;
 }
 
 // The position of the first character the type refuses, or -1.
 qsizetype FirstRefused(const EditConstraint_s& item, const QString& text) {
-    const std::size_t at = FirstRefusedChar(SpecOf(item), text.toStdString());
+    const std::size_t at = FirstRefusedChar(FormatOf(item), text.toStdString());
     return at == std::string::npos ? -1 : static_cast<qsizetype>(at);
 }
 
@@ -293,7 +293,7 @@ void CvEditConstraint::Exited(Edit& edit) {
     }
     const QString text = edit.text();
     if (!IsReserved(text)) {
-        const std::string refusal = FormatRefusal(SpecOf(*item), text.toStdString());
+        const std::string refusal = FormatRefusal(FormatOf(*item), text.toStdString());
         if (!refusal.empty()) {
             Report(edit, refusal);
             return;
