@@ -36,10 +36,14 @@ cat <<TEXT
 $line
 
 Query the simulated Vanta-A switch from another terminal, e.g.:
-  snmpwalk -v2c -c vesper $address 1.3.6.1.4.1.99917
+  snmpwalk -v2c -c vesper -M +$root/tools/sim/data/mibs -m VANTA-SWITCH-MIB $address 1.3.6.1.4.1.99917
   snmpget -v3 -u vanta-sha-aes -l authPriv -a SHA -A sha-auth-secret -x AES -X aes-priv-secret \\
       $address 1.3.6.1.2.1.1.5.0
   snmpset -v2c -c lantern $address 1.3.6.1.2.1.1.5.0 s my-switch
+or with vanta-cli, the module's own request engine (README.md, "vanta-cli, the command line"):
+  $build_dir/tools/cli/vanta-cli -v2c $address read table 1 \\
+      1.3.6.1.2.1.2.2.1.1:integer:key 1.3.6.1.2.1.2.2.1.2:displaystr:ro \\
+      '1.3.6.1.2.1.2.2.1.8:integer:ro:1=up;2=down'
 Users, pass phrases and communities: README.md, "The simulated switch". Ctrl+C stops it.
 
 TEXT

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev
     libsnmp-dev snmpd snmp snmpsim
     clang-format binutils
+    smitools
 )
 
 missing=()

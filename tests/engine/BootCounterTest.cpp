@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include "CliStateFolder.h"
 #include "CvBootCounter.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
@@ -106,4 +107,68 @@ TEST(BootCounterPath, FolderForms) {
     EXPECT_EQ(BootCounterPath("/var/x"), "/var/x/CvSNMP_PP_BootCounter");
     EXPECT_EQ(BootCounterPath("/var/x/"), "/var/x/CvSNMP_PP_BootCounter");
     EXPECT_EQ(BootCounterPath("C:\\x\\"), "C:\\x\\CvSNMP_PP_BootCounter");
+}
+
+// A link planted where the file goes is replaced, never written through.
+TEST_F(BootCounterTest, LinkInPlaceIsReplacedNotFollowed) {
+    const fs::path victim = Root / "victim";
+    std::ofstream(victim) << "precious\n";
+    fs::create_symlink(victim, Dir / kBootCounterFile);
+    CreateGlobalSession(Dir.string());
+    EXPECT_FALSE(fs::is_symlink(Dir / kBootCounterFile));
+    EXPECT_EQ(FileText(), "CvSNMP_PP_Application 1\n");
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "precious\n");
+}
+
+// The file is replaced whole: the old one is never cut short, so a crash
+// while writing leaves every engine's line, and nothing else stays behind.
+TEST_F(BootCounterTest, FileIsReplacedWhole) {
+    std::ofstream(Dir / kBootCounterFile) << "OtherEngine 41\nCvSNMP_PP_Application 7\n";
+    std::ifstream old(Dir / kBootCounterFile);
+    CreateGlobalSession(Dir.string());
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}),
+              "OtherEngine 41\nCvSNMP_PP_Application 7\n");
+    EXPECT_EQ(FileText(), "OtherEngine 41\nCvSNMP_PP_Application 8\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Dir), fs::directory_iterator()), 1);
+}
+
+struct StateFolderCase {
+    const char* Name;
+    const char* StateDir;
+    const char* XdgStateHome;
+    const char* Home;
+    const char* Folder;
+};
+
+class CliStateFolderTest : public testing::TestWithParam<StateFolderCase> {};
+
+TEST_P(CliStateFolderTest, IsTheUsersOwn) {
+    const StateFolderCase& c = GetParam();
+    EXPECT_EQ(CliStateFolder(c.StateDir, c.XdgStateHome, c.Home), c.Folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variables, CliStateFolderTest,
+    testing::Values(StateFolderCase{"StateDir", "/srv/v", "/x", "/home/a", "/srv/v"},
+                    StateFolderCase{"Xdg", nullptr, "/x/state", "/home/a", "/x/state/vanta"},
+                    StateFolderCase{"EmptyStateDir", "", "/x", "/home/a", "/x/vanta"},
+                    StateFolderCase{"RelativeXdgIgnored", nullptr, "rel", "/home/a",
+                                    "/home/a/.local/state/vanta"},
+                    StateFolderCase{"Home", nullptr, nullptr, "/home/a",
+                                    "/home/a/.local/state/vanta"},
+                    StateFolderCase{"Nothing", nullptr, nullptr, nullptr, ""}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(BootCounterTest, StateFolderIsCreatedForTheUserOnly) {
+    const fs::path folder = Dir / "home" / ".local" / "state" / "vanta";
+    std::string error;
+    ASSERT_TRUE(MakePrivateFolder(folder.string(), error)) << error;
+    for (fs::path p = folder; p != Dir; p = p.parent_path()) {
+        EXPECT_EQ(fs::status(p).permissions() & fs::perms::all, fs::perms::owner_all) << p;
+    }
+    EXPECT_TRUE(MakePrivateFolder(folder.string(), error)) << "exists already";
+    std::ofstream(Dir / "file") << "x";
+    EXPECT_FALSE(MakePrivateFolder((Dir / "file" / "vanta").string(), error));
+    EXPECT_NE(error.find("file/vanta"), std::string::npos) << error;
 }

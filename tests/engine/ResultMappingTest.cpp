@@ -2,6 +2,7 @@
 // numbered as the catalogues expect, and each number shows its own text.
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "NetSnmpResults.h"
 
@@ -43,7 +44,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LibraryCase{-36, 0, -311, "(SNMPv3USM) Message not in TimeWindow!"},
                     LibraryCase{-42, 0, -301, "(SNMPv3USM) error!"},
                     LibraryCase{-62, 0, -402, "(SNMPClass) Resource unavailable!"},
-                    LibraryCase{-999, 0, -401, "(SNMPClass) Operation failed!"}));
+                    LibraryCase{-999, 0, -401, "(SNMPClass) Operation failed!"}),
+    [](const auto& info) {
+        return CaseName(info.index, "snmperr " + std::to_string(info.param.LibraryError));
+    });
 
 struct ReportCase {
     const char* Oid;
@@ -70,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ReportCase{"1.3.6.1.6.3.12.1.4.0", -215},    // unavailableContexts
                     ReportCase{"1.3.6.1.6.3.12.1.5.0", -216},    // unknownContexts
                     ReportCase{"1.3.6.1.6.3.15.1.1.7.0", -301},  // a counter we do not know
-                    ReportCase{"1.3.6.1.2.1.1.1.0", -301}, ReportCase{"", -301}));
+                    ReportCase{"1.3.6.1.2.1.1.1.0", -301}, ReportCase{"", -301}),
+    [](const auto& info) { return CaseName(info.index, info.param.Oid); });
 
 TEST(ResultMapping, PduErrorStatusPassesThrough) {
     EXPECT_EQ(MapSnmpResult(2).Message, "(SNMP) Variable does not exist!");

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 
@@ -115,7 +116,10 @@ TEST_P(CatalogueBuiltinTest, LoadCataloguesReadsOnlyItsOwnFileBelowErrmsg) {
     EXPECT_EQ(CatalogueText(c.Catalogue, 0), ReadTranscription(c.Transcription)[0]);
 }
 
-INSTANTIATE_TEST_SUITE_P(CatalogueAll, CatalogueBuiltinTest, ::testing::ValuesIn(kCatalogueCases));
+INSTANTIATE_TEST_SUITE_P(CatalogueAll, CatalogueBuiltinTest, ::testing::ValuesIn(kCatalogueCases),
+                         [](const auto& info) {
+                             return CaseName(info.index, info.param.FileName);
+                         });
 
 TEST_F(CatalogueFileTest, BlankLinesAreSkippedAndLinesKeptExactly) {
     const std::string file = Write("common.err", "zero\n  one  \n\n   \nthree\t\n");
@@ -234,7 +238,11 @@ TEST_P(MapSnmpResultTest, CodeAndMessage) {
     EXPECT_EQ(CodeMessage(mapped.Code), mapped.Message);
 }
 
-INSTANTIATE_TEST_SUITE_P(CatalogueRanges, MapSnmpResultTest, ::testing::ValuesIn(MapCases()));
+INSTANTIATE_TEST_SUITE_P(CatalogueRanges, MapSnmpResultTest, ::testing::ValuesIn(MapCases()),
+                         [](const auto& info) {
+                             return CaseName(info.index,
+                                             "result " + std::to_string(info.param.Result));
+                         });
 
 struct LiteralCase {
     int Number;
@@ -263,7 +271,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LiteralCase{1414, -314, "(SNMPv3USM) Address error!"},
                       LiteralCase{-1402, -201, "(SNMPv3) Unsupported Security Model!"},
                       LiteralCase{-1418, -217, "(SNMPv3) Report sent!"},
-                      LiteralCase{7777, -528, "(CvSNMP++) Unknown error code!"}));
+                      LiteralCase{7777, -528, "(CvSNMP++) Unknown error code!"}),
+    [](const auto& info) {
+        return CaseName(info.index, "result " + std::to_string(info.param.Number));
+    });
 
 // Code and the message it must carry.
 struct CodeCase {
@@ -313,7 +324,10 @@ INSTANTIATE_TEST_SUITE_P(
         CodeCase{-518, "(CvSNMP++) Bad value of the associated SNMP variable's (partial) data!"},
         CodeCase{-528, "(CvSNMP++) Unknown error code!"},
         CodeCase{-529, "(CvSNMP++) Unknown error code!"},
-        CodeCase{5, "(CvSNMP++) Unknown error code!"}));
+        CodeCase{5, "(CvSNMP++) Unknown error code!"}),
+    [](const auto& info) {
+        return CaseName(info.index, "code " + std::to_string(info.param.Code));
+    });
 
 std::tm At(int hour, int minute, int second) {
     std::tm t{};
@@ -365,7 +379,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"[ERROR]/[ERROR] [TIME] [TIME]", "x", "n", At(13, 0, 0),
                    "x/x 01:00:00 PM 01:00:00 PM"},
         StatusCase{"[VARLIST] then [ERROR]", "x", "", At(8, 0, 0), " then x"},
-        StatusCase{"[VARLIST] then [ERROR]", "x", "L", At(8, 0, 0), "L then x"}));
+        StatusCase{"[VARLIST] then [ERROR]", "x", "L", At(8, 0, 0), "L then x"}),
+    [](const auto& info) { return CaseName(info.index, info.param.Expected); });
 
 TEST(CatalogueStatusTemplates, BuiltinTemplatesAreTheReadAndWriteLines) {
     ResetCatalogues();

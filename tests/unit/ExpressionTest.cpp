@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvExpression.h"
 #include "CvOptionList.h"
@@ -44,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"(1e10*1e10)+1", 1e20}, NumberCase{"(0-2)*(0-3)", 6},
                       // An unmatched first "(" leaves the text to the operators.
                       NumberCase{"(1+2", 2}, NumberCase{"(1+(2+3)", 5}, NumberCase{")1+2(", 2},
-                      NumberCase{"3(2)", 32}));
+                      NumberCase{"3(2)", 32}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(EvaluateNumberTest, NowIsTheCurrentDateTime) {
     // Days since 30 December 1899: 36526 is 1 January 2000.
@@ -86,14 +88,14 @@ TEST_P(EvaluateConditionTest, Decides) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Words, EvaluateConditionTest,
-                         ::testing::Values(ConditionCase{"TRUE", true},
-                                           ConditionCase{" false ", false}, ConditionCase{"", true},
-                                           ConditionCase{"  ", true},
-                                           ConditionCase{"abc", std::nullopt},
-                                           ConditionCase{"1", std::nullopt},
-                                           ConditionCase{"\"true\"", std::nullopt},
-                                           ConditionCase{"(true", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Words, EvaluateConditionTest,
+    ::testing::Values(ConditionCase{"TRUE", true}, ConditionCase{" false ", false},
+                      ConditionCase{"", true}, ConditionCase{"  ", true},
+                      ConditionCase{"abc", std::nullopt}, ConditionCase{"1", std::nullopt},
+                      ConditionCase{"\"true\"", std::nullopt},
+                      ConditionCase{"(true", std::nullopt}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 INSTANTIATE_TEST_SUITE_P(
     Comparisons, EvaluateConditionTest,
@@ -102,14 +104,15 @@ INSTANTIATE_TEST_SUITE_P(
                       ConditionCase{"abc<>abd", true}, ConditionCase{"a>=a", true},
                       ConditionCase{"a<=b", true}, ConditionCase{"b<=a", false},
                       ConditionCase{"\"abc\" = abc", true}, ConditionCase{"x = \" x\"", false},
-                      ConditionCase{"= ", true}, ConditionCase{"NOW > 1", true}));
+                      ConditionCase{"= ", true}, ConditionCase{"NOW > 1", true}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
-INSTANTIATE_TEST_SUITE_P(Quoting, EvaluateConditionTest,
-                         ::testing::Values(ConditionCase{"\"a|b&c\" <> x", true},
-                                           ConditionCase{"x = \"a|b\"", false},
-                                           ConditionCase{"\"(a\" = \"(a\"", true},
-                                           ConditionCase{"\"!x\" = y", false},
-                                           ConditionCase{"\"a=b\"", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Quoting, EvaluateConditionTest,
+    ::testing::Values(ConditionCase{"\"a|b&c\" <> x", true}, ConditionCase{"x = \"a|b\"", false},
+                      ConditionCase{"\"(a\" = \"(a\"", true}, ConditionCase{"\"!x\" = y", false},
+                      ConditionCase{"\"a=b\"", std::nullopt}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 INSTANTIATE_TEST_SUITE_P(
     Logic, EvaluateConditionTest,
@@ -127,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConditionCase{"true & abc", std::nullopt},
         // Groups are resolved before the operators see them.
         ConditionCase{"(false) & (abc)", std::nullopt},
-        ConditionCase{"(abc) | true", std::nullopt}));
+        ConditionCase{"(abc) | true", std::nullopt}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(EvaluateConditionTest, BadOperandMessage) {
     try {
@@ -237,7 +241,8 @@ INSTANTIATE_TEST_SUITE_P(
         ExpandCase{"$9", '$', false, nullptr, kErrBadSyntaxInExpression},
         ExpandCase{"1+$6", '$', true, nullptr, kErrNullInExpression},
         ExpandCase{"$10", '$', false, nullptr, kErrIndexOutOfRange},
-        ExpandCase{"$4294967296000", '$', false, nullptr, kErrIndexOutOfRange}));
+        ExpandCase{"$4294967296000", '$', false, nullptr, kErrIndexOutOfRange}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(ExpandItemRefsTest, InsertedValuesAreNotExpandedAgain) {
     CvSNMPVarList list = MakeList();
@@ -313,6 +318,7 @@ INSTANTIATE_TEST_SUITE_P(
         ComputeCase{CvSyntax::bcdatetime, "0-1e9", nullptr, kErrBadPartialValue},
         ComputeCase{CvSyntax::integer, "1/0", nullptr, kErrBadPartialValue},
         ComputeCase{CvSyntax::boolean, "0/0", nullptr, kErrBadPartialValue},
-        ComputeCase{CvSyntax::double_, "1e999", nullptr, kErrBadPartialValue}));
+        ComputeCase{CvSyntax::double_, "1e999", nullptr, kErrBadPartialValue}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 }  // namespace

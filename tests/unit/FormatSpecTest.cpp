@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvFormatSpec.h"
 #include "TestSupport.h"
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParsedCase{"%i{l99999999999w99999999999}", 'i', 0, kIntMin, kIntMax,
                                  2147483647, 0, 2147483647, 0},
                       ParsedCase{"%s{w120e.l3}", 's', 0, -DBL_MAX, DBL_MAX, 3, 0, 120, '.'},
-                      ParsedCase{"%s{e}}", 's', 0, -DBL_MAX, DBL_MAX, 0, 0, 0, '}'}));
+                      ParsedCase{"%s{e}}", 's', 0, -DBL_MAX, DBL_MAX, 0, 0, 0, '}'}),
+    [](const auto& info) { return CaseName(info.index, info.param.Format); });
 
 class FormatSpecRejectTest : public ::testing::TestWithParam<const char*> {};
 
@@ -90,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Specs, FormatSpecRejectTest,
                          ::testing::Values("", "%", "i", "i{n0}", " %i", "%x", "%I", "%n",
                                            "%i{n0x255l3", "%i{", "%i}", "%iabc", "%i{n0}x",
                                            "%i{q5}", "%i{N5}", "%i{n}", "%i{x}", "%i{nx5}", "%i{l}",
-                                           "%i{la}", "%i{w}", "%s{e}", "%i{l3aaaa}", "%i{n1}}"));
+                                           "%i{la}", "%i{w}", "%s{e}", "%i{l3aaaa}", "%i{n1}}"),
+                         [](const auto& info) { return CaseName(info.index, info.param); });
 
 TEST(FormatSpecSplitTest, OneSpecPerControl) {
     const std::string one = "%i{n0x255l3}";
@@ -109,5 +112,46 @@ TEST(FormatSpecSplitTest, CountsOnlyTypeLetters) {
     EXPECT_EQ(CountFormatControls("%x%s%h%u%f%n,%i"), 6);
     EXPECT_EQ(CountFormatControls("%%i"), 1);
 }
+
+struct RefusalCase {
+    const char* Name;
+    const char* Format;
+    const char* Text;
+    const char* Refusal;  // "" when taken
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* os) {
+    *os << c.Format << " \"" << c.Text << '"';
+}
+
+class FormatRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
+
+// What an edit refuses on leaving; refused characters are refused here too,
+// for texts that were never typed.
+TEST_P(FormatRefusalTest, NamesTheCommonMessage) {
+    const RefusalCase& c = GetParam();
+    EXPECT_EQ(FormatRefusal(ParseFormatSpec(c.Format), c.Text), c.Refusal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FormatRefusalTest,
+    ::testing::Values(
+        RefusalCase{"Number", "%i{n0x255}", "255", ""},
+        RefusalCase{"Range", "%i{n0x255}", "256",
+                    "(CvCommon) Please enter a number between 0 and 255!"},
+        RefusalCase{"Letters", "%i{n0x255}", "1abc",
+                    "(CvCommon) Please enter a number between 0 and 255!"},
+        RefusalCase{"SignWithoutDigits", "%i", "-",
+                    "(CvCommon) Please enter a number between -2147483648 and 2147483647!"},
+        RefusalCase{"EmptyTaken", "%u", "", ""},
+        RefusalCase{"EmptyRefused", "%u{l3n}", "", "(CvCommon) Empty value is not allowed!"},
+        RefusalCase{"Hex", "%h{l4}", "0aF9", ""},
+        RefusalCase{"NotHex", "%h{l4}", "0g",
+                    "(CvCommon) Please enter a hex string whose length is less than 4!"},
+        RefusalCase{"TextLengthInCharacters", "%s{l2f}", "\xC3\xA9\xC3\xA9", ""},
+        RefusalCase{"ListCharacter", "%n.{x255l4f}", "1.2.x.4",
+                    "(CvCommon) Please enter a delimited number string with delimiter '.'.\n"
+                    "Here,each number is between 0 and 255!"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvIndexCoding.h"
 #include "TestSupport.h"
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
                               "7.214.5.17.13.30.15.0.43.0.0"},
                     IndexCase{CvSyntax::bcdatetime, 1, "2006/05/17 12:00:00 am", "0.1088616640"},
                     IndexCase{CvSyntax::ipv6address, 1, "FE800000000000000000000000000001",
-                              "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1"}));
+                              "254.128.0.0.0.0.0.0.0.0.0.0.0.0.0.1"}),
+    [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 TEST(KeyIndex, ImpliedOnlyForTheLastKey) {
     const CvSNMPVarDesc table[] = {

@@ -4,6 +4,7 @@
 #include <limits>
 #include <vector>
 
+#include "../TestNames.h"
 #include "CvNumList.h"
 
 namespace {
@@ -49,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"4294967296", ',', {kIntMax}, {kUIntMax}},
                       // Oversized entries saturate and do not spill into the next one.
                       ParseCase{"99999999999,4", ',', {kIntMax, 4}, {kUIntMax, 4}},
-                      ParseCase{"1,99999999999999999999999", ',', {1, kIntMax}, {1, kUIntMax}}));
+                      ParseCase{"1,99999999999999999999999", ',', {1, kIntMax}, {1, kUIntMax}}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(NumListTest, DefaultDelimiterIsPointAndParseReplacesValues) {
     CvNumList<std::uint32_t> list;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "../TestNames.h"
 #include "CvOptionList.h"
 
 namespace {
@@ -111,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{"states", &kStates, SEL, "-1", "2"},
                       ConversionCase{"states", &kStates, SEL, "Unknown", "-1"},
                       ConversionCase{"states", &kStates, SEL, "(NULL)", "-1"},
-                      ConversionCase{"states", &kStates, SEL, "5", "-1"}));
+                      ConversionCase{"states", &kStates, SEL, "5", "-1"}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 INSTANTIATE_TEST_SUITE_P(
     OptionListTextKind, OptionListConversionTest,
@@ -130,7 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"priv", &kPriv, L2V, "none", "1.3.6.1.6.3.10.1.2.1"},
         ConversionCase{"auth", &kAuth, SEL, "SHA", "2"},
         ConversionCase{"auth", &kAuth, SEL, "1.3.6.1.6.3.10.1.1.2", "1"},
-        ConversionCase{"priv", &kPriv, SEL, "AES", "-1"}));
+        ConversionCase{"priv", &kPriv, SEL, "AES", "-1"}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 INSTANTIATE_TEST_SUITE_P(
     OptionListPrefixKind, OptionListConversionTest,
@@ -149,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"exact", &kPrefixExact, L2V, "enterprises.9", "1.3.6.1.4.1.9"},
         ConversionCase{"prefix", &kPrefix, SEL, "enterprises.311", "1"},
         ConversionCase{"prefix", &kPrefix, SEL, "1.3.6.1.2.1.2", "0"},
-        ConversionCase{"prefix", &kPrefix, SEL, "iso", "-1"}));
+        ConversionCase{"prefix", &kPrefix, SEL, "iso", "-1"}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(OptionListTest, ConstructionStopsAtNullLabelAndKeepsOrder) {
     const CvOptionList list(kStatePairs);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvPackedField.h"
 #include "CvPortBits.h"
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{CvSyntax::uint8, Bytes({0xFF}), "255"},
         FieldCase{CvSyntax::bool16, Bytes({0, 1}), "true"},
         FieldCase{CvSyntax::int16, Bytes({0xFF, 0xFE}), "-2"},
-        FieldCase{CvSyntax::uint16, Bytes({0x01, 0x00}), "256"}));
+        FieldCase{CvSyntax::uint16, Bytes({0x01, 0x00}), "256"}),
+    [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 TEST(PackedField, EmptyFieldsAndNull) {
     EXPECT_EQ(FieldToText(CvSyntax::integer, ""), "(NULL)");

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvException.h"
 #include "CvTextUtil.h"
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplaceCase{"abc", "abc", "", ""}, ReplaceCase{"aaaa", "aa", "a", "aa"},
                       ReplaceCase{"aaa", "aa", "b", "ba"}, ReplaceCase{"abc", "abcd", "x", "abc"},
                       ReplaceCase{"[MIN]-[MAX] [MIN]", "[MIN]", "[MIN][MAX]",
-                                  "[MIN][MAX]-[MAX] [MIN][MAX]"}));
+                                  "[MIN][MAX]-[MAX] [MIN][MAX]"}),
+    [](const auto& info) {
+        return CaseName(info.index, std::string(info.param.Text) + " " + info.param.From);
+    });
 
 struct TextCase {
     std::string Text;
@@ -54,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(TextUtilCases, TextUtilUnquoteTest,
                                            TextCase{"\"abc", "\"abc"}, TextCase{"abc\"", "abc\""},
                                            TextCase{"\"\"abc\"\"", "\"abc\""},
                                            TextCase{"a\"b\"c", "a\"b\"c"},
-                                           TextCase{" \"abc\" ", " \"abc\" "}));
+                                           TextCase{" \"abc\" ", " \"abc\" "}),
+                         [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 struct LeadingCase {
     const char* Text;
@@ -108,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeadingCase{"-9223372036854775809", kI64Min, 0, kI32Min, 0},
         LeadingCase{"18446744073709551615", kI64Max, kU64Max, kI32Max, kU32Max},
         LeadingCase{"18446744073709551616", kI64Max, kU64Max, kI32Max, kU32Max},
-        LeadingCase{"999999999999999999999999999", kI64Max, kU64Max, kI32Max, kU32Max}));
+        LeadingCase{"999999999999999999999999999", kI64Max, kU64Max, kI32Max, kU32Max}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 struct RealCase {
     const char* Text;
@@ -128,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(TextUtilCases, TextUtilReadRealTest,
                                            RealCase{".5", 0.5}, RealCase{"1,5", 1.0},
                                            RealCase{"+7", 7.0}, RealCase{"", 0.0},
                                            RealCase{"abc", 0.0}, RealCase{"inf", 0.0},
-                                           RealCase{"nan", 0.0}, RealCase{"0x10", 0.0}));
+                                           RealCase{"nan", 0.0}, RealCase{"0x10", 0.0}),
+                         [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 TEST(TextUtilTest, IsDecimalInteger) {
     for (const char* yes : {"0", "7", "-12", "4294967297", "007"}) {
@@ -152,7 +159,10 @@ INSTANTIATE_TEST_SUITE_P(TextUtilValues, TextUtilRealToTextTest,
                          ::testing::Values(0.0, 0.1, 1e20, 255.0, -0.5, 1.0 / 3.0, 100000.0, 1e15,
                                            1e16, 123456789012345.0, 1234567890123456.0, 1e-5,
                                            0.0001, -2.5e-300, 4294967295.0,
-                                           std::numeric_limits<double>::max()));
+                                           std::numeric_limits<double>::max()),
+                         [](const auto& info) {
+                             return CaseName(info.index, ::testing::PrintToString(info.param));
+                         });
 
 TEST(TextUtilTest, RealToTextLiteralForms) {
     EXPECT_EQ(RealToText(0.1), "0.1");
@@ -180,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"aabbcc", "\xAA\xBB\xCC"s}, TextCase{"aBcD", "\xAB\xCD"s},
                       TextCase{"00 11 22", "\x00\x11\x22"s}, TextCase{"00\t11", "\x00\x11"s},
                       TextCase{" 0 01 ", "\x00\x01"s}, TextCase{"ABC", "\x0A\xBC"s},
-                      TextCase{"F", "\x0F"s}, TextCase{"", ""}, TextCase{"   ", ""}));
+                      TextCase{"F", "\x0F"s}, TextCase{"", ""}, TextCase{"   ", ""}),
+    [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 TEST(TextUtilTest, HexRoundTripOfEveryByte) {
     std::string bytes;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvDateTime.h"
 #include "CvRealDateTime.h"
@@ -25,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Values, TimeTicksText,
                                          TicksCase{8640001, "1 day 0:00:00.01"},
                                          TicksCase{17280000, "2 days, 0:00:00.00"},
                                          TicksCase{360000 * 23 + 6000 * 59 + 5999, "23:59:59.99"},
-                                         TicksCase{4294967295u, "497 days, 2:27:52.95"}));
+                                         TicksCase{4294967295u, "497 days, 2:27:52.95"}),
+                         [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
 TEST(TimeTicksText, PartialTextsAddOnlyWhatTheyHold) {
     EXPECT_EQ(TextToTimeTicks("42"), 0u);  // a bare number has no unit

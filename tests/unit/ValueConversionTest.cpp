@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../TestNames.h"
 #include "CvCatalogues.h"
 #include "CvOptionList.h"
 #include "CvValueConversion.h"
@@ -116,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{CvSyntax::displaystr, Octets("Vanta-A"), "Vanta-A"},
         ShowCase{CvSyntax::ipv6address,
                  Octets(Bytes({0xFE, 0x80, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1})),
-                 "FE800000000000000000000000000001"}));
+                 "FE800000000000000000000000000001"}),
+    [](const auto& info) {
+        return CaseName(info.index,
+                        "syntax " + std::to_string(info.param.Syntax) + " " + info.param.Text);
+    });
 
 // Values without a printable form show as "(NULL)", or empty for display
 // strings; the hexadecimal syntaxes show what bytes there are.
@@ -133,7 +138,25 @@ INSTANTIATE_TEST_SUITE_P(
                     // a value of another kind than the item's
                     ShowCase{CvSyntax::integer, Octets("12"), "(NULL)"},
                     ShowCase{CvSyntax::ipaddress, Octets("abc"), "(NULL)"},
-                    ShowCase{CvSyntax::objectid, Signed(1), "(NULL)"}));
+                    ShowCase{CvSyntax::objectid, Signed(1), "(NULL)"}),
+    [](const auto& info) {
+        return CaseName(info.index,
+                        "syntax " + std::to_string(info.param.Syntax) + " " + info.param.Text);
+    });
+
+// The kind check behind "(NULL)": what the command line refuses in a read.
+TEST(AgentValueText, FitsTheSyntaxWhenShownAsAValue) {
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::integer, Unsigned(AsnTag::Gauge32, 5)));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::displaystr, Octets("")));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::octetstr, Octets("", AsnTag::IpAddress)));
+    EXPECT_TRUE(VbFitsSyntax(CvSyntax::null, Exception(AsnTag::Null)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::integer, Octets("12")));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::displaystr, Signed(3)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::displaystr, Exception(AsnTag::NoSuchObject)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::timeticks, Exception(AsnTag::NoSuchInstance)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::ipaddress, Octets("abc", AsnTag::IpAddress)));
+    EXPECT_FALSE(VbFitsSyntax(CvSyntax::objectid, Oid("")));
+}
 
 TEST(AgentValueText, OptionListTurnsValuesIntoLabels) {
     CvSNMPVar item = Item(CvSyntax::integer, &kStates);

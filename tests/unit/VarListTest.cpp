@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "../TestNames.h"
 #include "CvOptionList.h"
 #include "CvSNMPVarList.h"
 
@@ -200,7 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PredicateCase{0x21, MVT_FMV, 1, 0, false, false, false, true, false},
                       PredicateCase{0x01, MVT_SV, 1, 0, false, false, true, false, false},
                       PredicateCase{0x01, SVT_SV, 1, 0, false, false, true, false, false},
-                      PredicateCase{0x26, MVT_FMV, 3, 2, false, false, false, true, false}));
+                      PredicateCase{0x26, MVT_FMV, 3, 2, false, false, false, true, false}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 TEST(VarListTest, ShownAndCarriedHiddenCounts) {
     const CvSNMPVarDesc table[] = {

@@ -3,23 +3,56 @@
 #include <arpa/inet.h>
 
 #include <charconv>
+#include <cmath>
 #include <map>
+#include <regex>
+#include <string_view>
+
+#include "CvFormatSpec.h"
+#include "CvMibCatalogue.h"
+#include "CvOidText.h"
+#include "CvTextUtil.h"
+#include "CvValueConversion.h"
 
 const char kCliUsage[] =
     "usage: vanta-cli [OPTIONS] AGENT read  TYPE KEYS VAR...\n"
     "       vanta-cli [OPTIONS] AGENT write TYPE KEYS VAR=VALUE...\n"
-    "  AGENT   host[:port] (IPv4 address or DNS name), or [IPv6-address]:port; default port 161\n"
-    "  -v 1|2c|3   version (default 1)          -c COMMUNITY  read community (default vesper)\n"
-    "  -w COMMUNITY write community (default lantern)\n"
-    "  -u NAME  -l noAuthNoPriv|authNoPriv|authPriv  -a MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512\n"
-    "  -A PHRASE  -x DES|AES  -X PHRASE  -n CONTEXTNAME  -E CONTEXTENGINEID\n"
-    "  -t TIMEOUT  in hundredths of a second (default 100)   -r RETRIES (default 1)\n"
-    "  -s INSTANCE  the list's Instance suffix\n"
-    "  TYPE    item type 0..3            KEYS  PKeyCount\n"
-    "  VAR     OID:SYNTAX:ACCESS[:OPTIONS]   SYNTAX and ACCESS as decimal or 0x... numbers,\n"
-    "          OPTIONS  value=label pairs joined by ';' (an integer option list)\n";
+    "  AGENT  [udp:]HOST[:PORT] (an IPv4 address or a DNS name) or [udp6:][IPV6]:PORT;\n"
+    "         the port is 161 unless given\n"
+    "  TYPE   scalars       a group of scalars (0); each OID with or without its \".0\"\n"
+    "         row           one row (1): the columns' OIDs, the row's index given with -s\n"
+    "         table         every row of a table (2), walked; table-updown (3) alike\n"
+    "  KEYS   how many of the first VARs are the table's index columns (0 for scalars)\n"
+    "  VAR    OID:SYNTAX:ACCESS[:OPTIONS], for write followed by =VALUE\n"
+    "    SYNTAX   integer, uinteger, counter, guage, counter64, timeticks, displaystr,\n"
+    "             octetstr (hexadecimal), ipaddress, macaddress, ipv6address, objectid,\n"
+    "             boolean, datetime, bcdatetime, double, bitstr, opaque, nsapaddr, null,\n"
+    "             or its number (2, 0x4C, ...)\n"
+    "    ACCESS   ro, rw, key (an index column, decoded from the row's index),\n"
+    "             key-implied (the last such column, its length not encoded), or a number\n"
+    "    OPTIONS  value=label pairs joined by \";\": values are shown and written as labels\n"
+    "    VALUE    all that follows the first \"=\" after the ACCESS or OPTIONS; numbers,\n"
+    "             hexadecimal digits, dotted quads ... as the syntax takes them\n"
+    "options (anywhere on the line; \"-v2c\" as well as \"-v 2c\"):\n"
+    "  -v 1|2c|3     version (default 1)\n"
+    "  -c COMMUNITY  read community (default vesper)   -w COMMUNITY  write community (lantern)\n"
+    "  -u NAME  -l noAuthNoPriv|authNoPriv|authPriv\n"
+    "  -a MD5|SHA|SHA-224|SHA-256|SHA-384|SHA-512  -A PHRASE\n"
+    "  -x DES|AES|AES-192|AES-256  -X PHRASE   (protocol and level names in any case)\n"
+    "  -n CONTEXTNAME  -E CONTEXTENGINEID\n"
+    "  -t TIMEOUT    in hundredths of a second (default 100), or with a unit: 5s, 1.5s, 300ms\n"
+    "  -r RETRIES    (default 1)\n"
+    "  -s INSTANCE   the row's index for a row (\"3\", \"1.3\")\n"
+    "  --verbose     write prints each OID and the value it wrote\n"
+    "  -h, --help    this text\n"
+    "read prints one line per row, its values separated by tabs; write prints nothing.\n"
+    "Failures print the message and its code, then what failed, on stderr and exit 1;\n"
+    "usage errors and refused values print one line and exit 2.\n";
 
 namespace {
+
+// Options that take a value.
+constexpr std::string_view kValueFlags = "vcwulaAxXnEtrs";
 
 bool ToNumber(const std::string& text, std::int64_t& value) {
     int base = 10;
@@ -40,6 +73,48 @@ bool ToInt(const std::string& text, std::int64_t lo, std::int64_t hi, std::int32
     }
     out = static_cast<std::int32_t>(v);
     return true;
+}
+
+// Upper case without "-": "sha-256", "SHA256" and "Sha-256" are one name.
+std::string NameKey(const std::string& text) {
+    std::string key;
+    for (const char c : text) {
+        if (c != '-') {
+            key += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        }
+    }
+    return key;
+}
+
+bool Lookup(const std::map<std::string, int>& table, const std::string& text, std::int32_t& out) {
+    const auto it = table.find(NameKey(text));
+    if (it == table.end()) {
+        return false;
+    }
+    out = it->second;
+    return true;
+}
+
+// An argument quoted in an error message, which stays one line.
+std::string Shown(const std::string& text) {
+    static const char kDigits[] = "0123456789abcdef";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < ' ' || byte == 0x7F) {
+            shown += "\\x";
+            shown += kDigits[byte >> 4];
+            shown += kDigits[byte & 0x0F];
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+bool Fail(std::string& error, std::string message) {
+    error = std::move(message);
+    return false;
 }
 
 // A DNS name or an IPv4 address: no brackets, blanks or control characters.
@@ -68,9 +143,17 @@ bool BracketedHost(const std::string& host) {
     return percent == std::string::npos || PlainHost(host.substr(percent + 1));
 }
 
-// host, host:port or [IPv6]:port; a port, when there is a colon, is 1..65535.
+// [udp:]host[:port] or [udp6:][IPv6]:port as net-snmp's tools take them; a
+// port, when there is a colon, is 1..65535.
 bool ParseAgent(const std::string& agent, CvSNMPDevice& device) {
     std::string host = agent;
+    bool bracketsRequired = false;
+    if (EqualsNoCase(host.substr(0, 4), "udp:")) {
+        host.erase(0, 4);
+    } else if (EqualsNoCase(host.substr(0, 5), "udp6:")) {
+        host.erase(0, 5);
+        bracketsRequired = true;
+    }
     std::string port;
     bool hasPort = false;
     if (!host.empty() && host.front() == '[') {
@@ -95,7 +178,7 @@ bool ParseAgent(const std::string& agent, CvSNMPDevice& device) {
             host = host.substr(0, colon);
             hasPort = true;
         }
-        if (!PlainHost(host)) {
+        if (bracketsRequired || !PlainHost(host)) {
             return false;  // also a bare IPv6 address: it needs brackets
         }
     }
@@ -108,200 +191,350 @@ bool ParseAgent(const std::string& agent, CvSNMPDevice& device) {
     return true;
 }
 
-bool ParseOptions(const std::string& options, CliVariable& var) {
-    std::size_t pos = 0;
-    while (pos <= options.size()) {
-        std::size_t end = options.find(';', pos);
-        end = end == std::string::npos ? options.size() : end;
-        const std::string pair = options.substr(pos, end - pos);
-        const std::size_t eq = pair.find('=');
-        std::int32_t value = 0;
-        if (eq == std::string::npos || !ToInt(pair.substr(0, eq), INT32_MIN, INT32_MAX, value)) {
-            return false;
+// Hundredths of a second, or seconds ("5s", "1.5s") or milliseconds ("300ms")
+// rounded up to whole hundredths.
+bool ParseTimeout(const std::string& text, std::int32_t& hundredths) {
+    static const std::regex kWithUnit(R"(([0-9]{1,9})(\.[0-9]{1,9})?(s|ms))");
+    std::smatch m;
+    if (!std::regex_match(text, m, kWithUnit)) {
+        return ToInt(text, 1, 100000, hundredths);
+    }
+    const double amount = std::stod(m[1].str() + m[2].str());
+    const double value = std::ceil(m[3] == "s" ? amount * 100 : amount / 10);
+    if (value < 1 || value > 100000) {
+        return false;
+    }
+    hundredths = static_cast<std::int32_t>(value);
+    return true;
+}
+
+// A problem with an option's value, as one line; "" when it is taken.
+std::string ParseFlag(char flag, const std::string& value, CliCommand& c) {
+    // Names as net-snmp's tools take them, in any case and with or without "-".
+    static const std::map<std::string, int> kVersions = {{"1", 0}, {"2C", 1}, {"3", 3}};
+    static const std::map<std::string, int> kLevels = {
+        {"NOAUTHNOPRIV", 1}, {"NOAUTH", 1}, {"NANP", 1}, {"1", 1},
+        {"AUTHNOPRIV", 2},   {"AUTH", 2},   {"ANP", 2},  {"2", 2},
+        {"AUTHPRIV", 3},     {"PRIV", 3},   {"AP", 3},   {"3", 3}};
+    static const std::map<std::string, int> kAuth = {{"MD5", 2},    {"SHA", 3},    {"SHA1", 3},
+                                                     {"SHA224", 4}, {"SHA256", 5}, {"SHA384", 6},
+                                                     {"SHA512", 7}};
+    static const std::map<std::string, int> kPriv = {
+        {"DES", 2}, {"AES", 4}, {"AES128", 4}, {"AES192", 20}, {"AES256", 21}};
+    std::int32_t number = 0;
+    const auto taken = [&](bool ok, const char* what) {
+        return ok ? std::string()
+                  : std::string("-") + flag + " takes " + what + ", not " + Shown(value);
+    };
+    switch (flag) {
+        case 'v': {
+            const bool ok = Lookup(kVersions, value, number);
+            c.Security.Version = static_cast<std::uint8_t>(number);
+            return taken(ok, "1, 2c or 3");
         }
-        var.Options.emplace_back(value, pair.substr(eq + 1));
-        pos = end + 1;
+        case 'c':
+            c.Security.ReadCommunity = value;
+            return {};
+        case 'w':
+            c.Security.WriteCommunity = value;
+            return {};
+        case 'u':
+            c.Security.SecurityName = value;
+            return {};
+        case 'l':
+            return taken(Lookup(kLevels, value, c.Security.SecurityLevel),
+                         "noAuthNoPriv, authNoPriv or authPriv");
+        case 'a':
+            return taken(Lookup(kAuth, value, c.Security.AuthProtocol),
+                         "MD5, SHA, SHA-224, SHA-256, SHA-384 or SHA-512");
+        case 'A':
+            c.Security.AuthPassword = value;
+            return {};
+        case 'x':
+            return taken(Lookup(kPriv, value, c.Security.PrivProtocol),
+                         "DES, AES, AES-192 or AES-256");
+        case 'X':
+            c.Security.PrivPassword = value;
+            return {};
+        case 'n':
+            c.Scope.ContextName = value;
+            return {};
+        case 'E':
+            c.Scope.ContextEngineID = value;
+            return {};
+        case 't':
+            return taken(ParseTimeout(value, c.Timeout),
+                         "hundredths of a second (1 to 100000) or a time with a unit (5s)");
+        case 'r':
+            return taken(ToInt(value, 0, 100, c.Retries), "0 to 100 retries");
+        case 's':
+            c.Instance = value;
+            return {};
+        default:
+            return "unknown option -" + std::string(1, flag);
+    }
+}
+
+// Takes the options wherever they stand; `words` gets the other arguments in order.
+bool SplitOptions(const std::vector<std::string>& args, CliCommand& c,
+                  std::vector<std::string>& words, std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            words.push_back(arg);
+            continue;
+        }
+        if (arg == "--verbose") {
+            c.Verbose = true;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h") {
+            continue;  // see HelpAsked
+        }
+        if (arg[1] == '-' || kValueFlags.find(arg[1]) == std::string_view::npos) {
+            return Fail(error, "unknown option " + Shown(arg));
+        }
+        std::string value;
+        if (arg.size() > 2) {
+            value = arg.substr(2);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            return Fail(error, "option " + arg + " needs a value");
+        }
+        if (std::string problem = ParseFlag(arg[1], value, c); !problem.empty()) {
+            return Fail(error, problem);
+        }
     }
     return true;
 }
 
-// OID:SYNTAX:ACCESS[:OPTIONS], for writes followed by "=VALUE". Option pairs
-// hold one "=" each, so the value starts after the last pair's second "=".
-bool ParseVariable(const std::string& arg, bool write, CliVariable& var) {
+// The syntax a name of the descriptors' vocabulary ("integer", "displaystr")
+// or a number stands for; variables' syntaxes only.
+bool ParseSyntax(const std::string& text, std::uint32_t& syntax) {
+    std::int32_t number = -1;
+    if (!ToInt(text, 0, 0xFF, number)) {
+        const std::string name = EqualsNoCase(text, "gauge") ? "guage" : text;
+        for (std::uint32_t code = 0; code <= 0xFF && number < 0; ++code) {
+            const char* known = SyntaxName(code);
+            if (known != nullptr && EqualsNoCase(name, known)) {
+                number = static_cast<std::int32_t>(code);
+            }
+        }
+    }
+    syntax = static_cast<std::uint32_t>(number);
+    return number >= 0 && IsVariableSyntax(syntax);
+}
+
+bool ParseAccess(const std::string& text, std::uint32_t& access) {
+    static const std::map<std::string, std::uint32_t> kNames = {
+        {"KEY", CvAccess::notaccess},
+        {"KEYIMPLIED", CvAccess::notaccess | CvAccess::implied},
+        {"RO", CvAccess::readonly},
+        {"RW", CvAccess::readwrite}};
+    if (const auto it = kNames.find(NameKey(text)); it != kNames.end()) {
+        access = it->second;
+        return true;
+    }
+    std::int32_t number = 0;
+    if (!ToInt(text, 0, 0xFFFF, number)) {
+        return false;
+    }
+    access = static_cast<std::uint32_t>(number);
+    return true;
+}
+
+// "value=label" pairs joined by ";" from `pos` on; a "=" after a label starts
+// the VALUE, which takes the rest of `text` whatever it holds.
+bool ParseOptionPairs(const std::string& text, std::size_t pos, CliVariable& var) {
+    for (;;) {
+        const std::size_t eq = text.find('=', pos);
+        std::int32_t value = 0;
+        if (eq == std::string::npos ||
+            !ToInt(text.substr(pos, eq - pos), INT32_MIN, INT32_MAX, value)) {
+            return false;
+        }
+        const std::size_t end = text.find_first_of(";=", eq + 1);
+        var.Options.emplace_back(value, text.substr(eq + 1, end - eq - 1));
+        if (end == std::string::npos) {
+            return true;
+        }
+        if (text[end] == '=') {
+            var.HasValue = true;
+            var.Value = text.substr(end + 1);
+            return true;
+        }
+        pos = end + 1;
+    }
+}
+
+// OID:SYNTAX:ACCESS[:OPTIONS][=VALUE]: the value starts at the first "=" after
+// the head, so it may hold ":" and "=". For scalars a trailing ".0" is
+// dropped, as the instance is added when the request is built.
+std::string ParseVariable(const std::string& arg, bool scalars, CliVariable& var) {
     const std::size_t first = arg.find(':');
     const std::size_t second = first == std::string::npos ? first : arg.find(':', first + 1);
     if (second == std::string::npos) {
-        return false;
+        return "expected OID:SYNTAX:ACCESS";
     }
-    std::string rest = arg.substr(second + 1);
-    std::string access;
-    std::string options;
-    const std::size_t colon = rest.find(':');
-    if (colon == std::string::npos) {
-        const std::size_t eq = write ? rest.find('=') : std::string::npos;
-        if (write && eq == std::string::npos) {
-            return false;
-        }
-        access = rest.substr(0, eq);
-        if (write) {
-            var.Value = rest.substr(eq + 1);
-        }
-    } else {
-        access = rest.substr(0, colon);
-        options = rest.substr(colon + 1);
-        if (write) {
-            const std::size_t lastPair =
-                options.rfind(';') == std::string::npos ? 0 : options.rfind(';') + 1;
-            const std::size_t eq1 = options.find('=', lastPair);
-            const std::size_t eq2 = eq1 == std::string::npos ? eq1 : options.find('=', eq1 + 1);
-            if (eq2 == std::string::npos) {
-                return false;
-            }
-            var.Value = options.substr(eq2 + 1);
-            options.resize(eq2);
-        }
+    std::vector<std::uint32_t> subids;
+    if (!ParseOidText(arg.substr(0, first), subids) || subids.empty()) {
+        return "the OID is not a dotted number";
     }
-    var.HasValue = write;
-    std::int32_t syntax = 0;
-    std::int32_t accessWord = 0;
-    var.Oid = arg.substr(0, first);
-    if (var.Oid.empty() || !ToInt(arg.substr(first + 1, second - first - 1), 0, 0xFFFF, syntax) ||
-        !ToInt(access, 0, 0xFFFF, accessWord)) {
-        return false;
+    if (scalars && subids.size() > 1 && subids.back() == 0) {
+        subids.pop_back();
     }
-    var.Syntax = static_cast<std::uint32_t>(syntax);
-    var.Access = static_cast<std::uint32_t>(accessWord);
-    return colon == std::string::npos || ParseOptions(options, var);
+    var.Oid = OidToText(subids);
+    const std::string syntax = arg.substr(first + 1, second - first - 1);
+    if (!ParseSyntax(syntax, var.Syntax)) {
+        return "unknown SYNTAX " + syntax;
+    }
+    const std::size_t end = arg.find_first_of(":=", second + 1);
+    const std::string access = arg.substr(second + 1, end - second - 1);
+    if (!ParseAccess(access, var.Access)) {
+        return "unknown ACCESS " + access + " (ro, rw, key, key-implied or a number)";
+    }
+    if (end != std::string::npos && arg[end] == '=') {
+        var.HasValue = true;
+        var.Value = arg.substr(end + 1);
+    } else if (end != std::string::npos && !ParseOptionPairs(arg, end + 1, var)) {
+        return "OPTIONS are value=label pairs joined by \";\"";
+    }
+    return {};
 }
 
-// An argument quoted in an error message, which stays one line.
-std::string Shown(const std::string& text) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string shown;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < ' ' || byte == 0x7F) {
-            shown += "\\x";
-            shown += kDigits[byte >> 4];
-            shown += kDigits[byte & 0x0F];
-        } else {
-            shown += c;
-        }
-    }
-    return shown;
-}
-
-bool TakeValue(const std::vector<std::string>& args, std::size_t& i, std::string& value) {
-    if (i + 1 >= args.size()) {
+// The item types by name or number.
+bool ParseItemType(const std::string& text, std::uint8_t& type) {
+    static const std::map<std::string, std::int32_t> kNames = {
+        {"SCALARS", SVT_SV}, {"ROW", MVT_SV}, {"TABLE", MVT_FMV}, {"TABLEUPDOWN", MVT_UMV}};
+    std::int32_t number = 0;
+    if (!Lookup(kNames, text, number) && !ToInt(text, 0, MVT_UMV, number)) {
         return false;
     }
-    value = args[++i];
+    type = static_cast<std::uint8_t>(number);
     return true;
 }
 
-bool ParseFlag(char flag, const std::string& value, CliCommand& c) {
-    static const std::map<std::string, int> kVersions = {{"1", 0}, {"2c", 1}, {"3", 3}};
-    static const std::map<std::string, int> kLevels = {
-        {"noAuthNoPriv", 1}, {"authNoPriv", 2}, {"authPriv", 3}};
-    static const std::map<std::string, int> kAuth = {
-        {"MD5", 2}, {"SHA", 3}, {"SHA-224", 4}, {"SHA-256", 5}, {"SHA-384", 6}, {"SHA-512", 7}};
-    static const std::map<std::string, int> kPriv = {{"DES", 2}, {"AES", 4}};
-    auto lookup = [&](const std::map<std::string, int>& table, std::int32_t& out) {
-        const auto it = table.find(value);
-        if (it == table.end()) {
-            return false;
-        }
-        out = it->second;
-        return true;
-    };
-    std::int32_t version = 0;
-    switch (flag) {
-        case 'v':
-            if (!lookup(kVersions, version)) {
-                return false;
-            }
-            c.Security.Version = static_cast<std::uint8_t>(version);
-            return true;
-        case 'c':
-            c.Security.ReadCommunity = value;
-            return true;
-        case 'w':
-            c.Security.WriteCommunity = value;
-            return true;
-        case 'u':
-            c.Security.SecurityName = value;
-            return true;
-        case 'l':
-            return lookup(kLevels, c.Security.SecurityLevel);
-        case 'a':
-            return lookup(kAuth, c.Security.AuthProtocol);
-        case 'A':
-            c.Security.AuthPassword = value;
-            return true;
-        case 'x':
-            return lookup(kPriv, c.Security.PrivProtocol);
-        case 'X':
-            c.Security.PrivPassword = value;
-            return true;
-        case 'n':
-            c.Scope.ContextName = value;
-            return true;
-        case 'E':
-            c.Scope.ContextEngineID = value;
-            return true;
-        case 't':
-            return ToInt(value, 1, 100000, c.Timeout);
-        case 'r':
-            return ToInt(value, 0, 100, c.Retries);
-        case 's':
-            c.Instance = value;
-            return true;
+// The form a value takes, as the edit format of its syntax; "" for syntaxes
+// whose values are checked otherwise or not at all.
+const char* ValueFormat(std::uint32_t syntax) {
+    using namespace CvSyntax;
+    switch (syntax) {
+        case integer:
+            return "%i";
+        case counter:
+        case guage:
+        case uinteger:
+            return "%u";
+        case counter64:
+            return "%u{x18446744073709551615}";
+        case double_:
+            return "%f{n-1.7976931348623157e308x1.7976931348623157e308}";
+        case bitstr:
+        case octetstr:
+        case opaque:
+            return "%h{l131070}";  // 65535 octets
+        case macaddress:
+            return "%h{l12f}";
+        case ipv6address:
+            return "%h{l32f}";
+        case ipaddress:
+        case nsapaddr:
+            return "%n.{x255l4f}";
+        case objectid:
+            return "%n.{l128}";
         default:
-            return false;
+            return "";
     }
+}
+
+// Why `value` does not suit the syntax; "" when it does.
+std::string ValueProblem(std::uint32_t syntax, std::string value) {
+    using namespace CvSyntax;
+    static const std::regex kTicks(R"(([0-9]+ days?,? )?[0-9]+:[0-9]{2}:[0-9]{2}\.[0-9]{2})");
+    static const std::regex kDateTime(
+        R"([0-9]{1,5}-[0-9]{1,2}-[0-9]{1,2},[0-9]{1,2}:[0-9]{1,2}:[0-9]{1,2}\.[0-9](,[-+][0-9]{1,2}:[0-9]{1,2})?)");
+    switch (syntax) {
+        case boolean:
+            return value == "true" || value == "false" ? "" : "takes true or false";
+        case timeticks:
+            return std::regex_match(value, kTicks)
+                       ? ""
+                       : "takes a time as reads show it: 0:05:00.00, 1 day 2:03:04.05";
+        case datetime:
+            return std::regex_match(value, kDateTime)
+                       ? ""
+                       : "takes a date and time as reads show it: 2024-5-17,13:45:30.0,+2:0";
+        case objectid:
+            if (!value.empty() && value.front() == '.') {
+                value.erase(0, 1);
+            }
+            break;
+        case bitstr:
+        case octetstr:
+        case opaque:
+        case macaddress:
+        case ipv6address:
+            std::erase_if(value, [](char c) { return c == ' ' || c == '\t'; });
+            break;
+        default:
+            break;
+    }
+    const char* format = ValueFormat(syntax);
+    if (*format == '\0') {
+        return {};
+    }
+    return ReplaceAll(FormatRefusal(ParseFormatSpec(format), value), "\n", " ");
 }
 
 }  // namespace
 
-bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
-                      std::string& error) {
-    std::vector<std::string> positional;
+bool HelpAsked(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (positional.empty() && arg.size() == 2 && arg[0] == '-') {
-            std::string value;
-            if (!TakeValue(args, i, value) || !ParseFlag(arg[1], value, command)) {
-                error = "bad option " + Shown(arg);
-                return false;
-            }
-            continue;
+        if (arg == "--help" || arg == "-h") {
+            return true;
         }
-        positional.push_back(arg);
+        if (arg.size() == 2 && arg[0] == '-' && kValueFlags.find(arg[1]) != std::string::npos) {
+            ++i;  // its value
+        }
     }
-    if (positional.size() < 5) {
-        error = "missing arguments";
+    return false;
+}
+
+bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
+                      std::string& error) {
+    std::vector<std::string> words;
+    if (!SplitOptions(args, command, words, error)) {
         return false;
     }
-    if (!ParseAgent(positional[0], command.Device)) {
-        error = "bad agent " + Shown(positional[0]);
-        return false;
+    static const char* const kMissing[] = {
+        "missing AGENT", "missing the command after AGENT: read, write or page",
+        "missing TYPE: scalars, row, table or table-updown", "missing KEYS", "missing VAR"};
+    if (words.size() < 5) {
+        return Fail(error, kMissing[words.size()]);
     }
-    if (positional[1] != "read" && positional[1] != "write") {
-        error = "unknown command " + Shown(positional[1]);
-        return false;
+    if (!ParseAgent(words[0], command.Device)) {
+        return Fail(error, "bad agent " + Shown(words[0]));
     }
-    command.Write = positional[1] == "write";
-    std::int32_t type = 0;
-    if (!ToInt(positional[2], 0, 255, type) || !ToInt(positional[3], 0, 64, command.KeyCount)) {
-        error = "bad TYPE or KEYS";
-        return false;
+    if (words[1] != "read" && words[1] != "write") {
+        return Fail(error, "unknown command " + Shown(words[1]) + ": read, write or page");
     }
-    command.ItemType = static_cast<std::uint8_t>(type);
-    for (std::size_t i = 4; i < positional.size(); ++i) {
+    command.Write = words[1] == "write";
+    if (!ParseItemType(words[2], command.ItemType)) {
+        return Fail(error, "bad TYPE " + Shown(words[2]) + ": scalars, row, table or table-updown");
+    }
+    if (!ToInt(words[3], 0, 64, command.KeyCount)) {
+        return Fail(error, "bad KEYS " + Shown(words[3]) + ": a count of index columns, 0 to 64");
+    }
+    for (std::size_t i = 4; i < words.size(); ++i) {
         CliVariable var;
-        if (!ParseVariable(positional[i], command.Write, var)) {
-            error = "bad variable " + Shown(positional[i]);
-            return false;
+        std::string problem = ParseVariable(words[i], command.ItemType == SVT_SV, var);
+        if (problem.empty() && var.HasValue != command.Write) {
+            problem = command.Write ? "write needs =VALUE" : "read takes no =VALUE";
+        }
+        if (!problem.empty()) {
+            return Fail(error, "bad variable " + Shown(words[i]) + ": " + problem);
         }
         command.Variables.push_back(std::move(var));
     }
@@ -310,23 +543,36 @@ bool ParseCommandLine(const std::vector<std::string>& args, CliCommand& command,
 
 bool ParseConnection(const std::vector<std::string>& args, CliCommand& command,
                      std::vector<std::string>& rest, std::string& error) {
-    std::size_t i = 0;
-    for (; i < args.size() && args[i].size() == 2 && args[i][0] == '-'; ++i) {
-        const std::string flag = args[i];
-        std::string value;
-        if (!TakeValue(args, i, value) || !ParseFlag(flag[1], value, command)) {
-            error = "bad option " + flag;
-            return false;
+    std::vector<std::string> words;
+    if (!SplitOptions(args, command, words, error)) {
+        return false;
+    }
+    if (words.empty()) {
+        return Fail(error, "missing AGENT");
+    }
+    if (!ParseAgent(words[0], command.Device)) {
+        return Fail(error, "bad agent " + Shown(words[0]));
+    }
+    rest.assign(words.begin() + 1, words.end());
+    return true;
+}
+
+bool CheckValues(const CliCommand& command, std::string& error) {
+    for (const CliVariable& var : command.Variables) {
+        if (!var.HasValue || var.Value == "(NULL)") {
+            continue;  // "(NULL)" sends NULL on purpose
+        }
+        std::string labels;
+        bool isLabel = false;
+        for (const auto& [number, label] : var.Options) {
+            isLabel = isLabel || EqualsNoCase(label, var.Value);
+            labels += (labels.empty() ? "" : ", ") + label;
+        }
+        const std::string problem = isLabel ? "" : ValueProblem(var.Syntax, var.Value);
+        if (!problem.empty()) {
+            return Fail(error, "bad value " + Shown(var.Value) + " for " + var.Oid + ": " +
+                                   problem + (labels.empty() ? "" : " Or one of: " + labels));
         }
     }
-    if (i >= args.size()) {
-        error = "missing arguments";
-        return false;
-    }
-    if (!ParseAgent(args[i], command.Device)) {
-        error = "bad agent " + args[i];
-        return false;
-    }
-    rest.assign(args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
     return true;
 }

@@ -1,7 +1,7 @@
 #include "PageCommands.h"
 
+#include "CliRequest.h"
 #include "CvOptionList.h"
-#include "CvSNMPRequest.h"
 
 namespace {
 
@@ -83,10 +83,10 @@ void PrintRecords(const CvMibPage& page, std::ostream& out) {
     }
 }
 
-void RunPage(const PageCommand& command, std::int32_t timeout, std::int32_t retries,
+void RunPage(const PageCommand& command, std::int32_t timeout, std::int32_t retries, bool verbose,
              std::ostream& out) {
     const CvMibPage& page = *command.Page;
-    CvSNMPRequest request;
+    CliRequest request;
     request.Timeout = timeout;
     request.Retries = retries;
     request.Vars.Assign(CvSNMPVarList(page.Records, page.ItemType, page.PKeyCount));
@@ -96,15 +96,16 @@ void RunPage(const PageCommand& command, std::int32_t timeout, std::int32_t retr
         for (const auto& [position, value] : command.Keys) {
             request.Vars.Item(position).Value = value;
         }
-        request.Write(false, SelectionText(command.Selection), &command.Values);
+        request.Echo = verbose ? &out : nullptr;
+        request.WriteItems(SelectionText(command.Selection), &command.Values);
         return;
     }
     std::string text = ShownLine(request.Vars, true);
     if (!request.Vars.IsTable()) {
-        request.Read(true);
+        request.ReadRow(true);
         text += ShownLine(request.Vars, false);
     } else {
-        for (bool row = request.Read(true); row; row = request.Read(false)) {
+        for (bool row = request.ReadRow(true); row; row = request.ReadRow(false)) {
             text += ShownLine(request.Vars, false);
         }
     }

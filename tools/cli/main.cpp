@@ -1,14 +1,17 @@
 // vanta-cli: the request engine from the command line, for scripts and tests.
 #include <QCoreApplication>
-#include <QDir>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <iostream>
 #include <memory>
 
 #include "CliOptions.h"
-#include "CvException.h"
-#include "CvSNMPRequest.h"
+#include "CliRequest.h"
+#include "CliStateFolder.h"
+#include "CvCatalogues.h"
 #include "CvSNMPSession.h"
 #include "PageCommands.h"
 
@@ -57,10 +60,21 @@ void PrintRow(const CvSNMPVarList& vars) {
     std::cout << line;
 }
 
+// The boots counter lives in a folder of the user's own: a shared one would
+// lock other users out and let them plant links.
 void OpenSession(const CliCommand& command) {
-    // The boots counter belongs to the module, not to wherever a script runs.
-    const char* stateDir = std::getenv("VANTA_STATE_DIR");
-    CreateGlobalSession(stateDir ? stateDir : QDir::tempPath().toStdString());
+    const char* home = std::getenv("HOME");
+    if (home == nullptr) {
+        const passwd* user = getpwuid(getuid());
+        home = user != nullptr ? user->pw_dir : nullptr;
+    }
+    const std::string folder =
+        CliStateFolder(std::getenv("VANTA_STATE_DIR"), std::getenv("XDG_STATE_HOME"), home);
+    std::string error;
+    if (!MakePrivateFolder(folder, error)) {
+        throw CliFailure(CodeMessage(kErrSaveBoots), kErrSaveBoots, {error});
+    }
+    CreateGlobalSession(folder);
     GlobalDevice() = command.Device;
     GlobalScope() = command.Scope;
     GlobalSecurity() = command.Security;
@@ -68,9 +82,10 @@ void OpenSession(const CliCommand& command) {
 
 void Run(const CliCommand& command) {
     const CliTable table = BuildTable(command);
-    CvSNMPRequest request;
+    CliRequest request;
     request.Timeout = command.Timeout;
     request.Retries = command.Retries;
+    request.StrictValues = true;
     request.Vars.Assign(CvSNMPVarList(table.Records.data(), command.ItemType, command.KeyCount));
     request.Vars.Instance = command.Instance;
 
@@ -78,30 +93,36 @@ void Run(const CliCommand& command) {
         for (std::size_t i = 0; i < command.Variables.size(); ++i) {
             request.Vars.Item(static_cast<std::int32_t>(i)).Value = command.Variables[i].Value;
         }
-        request.Write(false, "");
+        request.Echo = command.Verbose ? &std::cout : nullptr;
+        request.WriteItems();
         return;
     }
     if (!request.Vars.IsTable()) {
-        request.Read(true);
+        request.ReadRow(true);
         PrintRow(request.Vars);
         return;
     }
-    for (bool row = request.Read(true); row; row = request.Read(false)) {
+    for (bool row = request.ReadRow(true); row; row = request.ReadRow(false)) {
         PrintRow(request.Vars);
+    }
+    // An SNMPv1 agent answers a get of an empty table's column as it answers
+    // one of a column it does not know.
+    if (command.Security.Version != 0) {
+        request.CheckUnfilledColumnsExist();
     }
 }
 
-int UsageError(const std::string& error, bool withUsage) {
-    std::cerr << "vanta-cli: " << error << "\n";
-    if (withUsage) {
-        std::cerr << kCliUsage << kPageUsage;
-    }
+int UsageError(const std::string& error, bool hint) {
+    std::cerr << "vanta-cli: " << error << (hint ? " (see vanta-cli --help)" : "") << "\n";
     return 2;
 }
 
 // The commands that need no agent: help, pages, describe. -1 for any other.
 int RunOffline(const std::vector<std::string>& args) {
-    if (args[0] == "--help" || args[0] == "-h") {
+    if (args.empty()) {
+        return UsageError("missing AGENT and command", true);
+    }
+    if (HelpAsked(args)) {
         std::cout << kCliUsage << kPageUsage;
         return 0;
     }
@@ -128,9 +149,6 @@ int RunOffline(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        return UsageError("missing arguments", true);
-    }
     if (const int status = RunOffline(args); status >= 0) {
         return status;
     }
@@ -149,6 +167,9 @@ int main(int argc, char** argv) {
         if (!ParseCommandLine(args, command, error)) {
             return UsageError(error, true);
         }
+        if (!CheckValues(command, error)) {
+            return UsageError(error, false);
+        }
     }
     if (isPage && !page.HasInstance) {
         page.Instance = command.Instance;
@@ -157,12 +178,17 @@ int main(int argc, char** argv) {
     try {
         OpenSession(command);
         if (isPage) {
-            RunPage(page, command.Timeout, command.Retries, std::cout);
+            RunPage(page, command.Timeout, command.Retries, command.Verbose, std::cout);
         } else {
             Run(command);
         }
     } catch (const CvException& e) {
         std::cerr << e.Message() << " (" << e.Code() << ")\n";
+        if (const auto* failure = dynamic_cast<const CliFailure*>(&e)) {
+            for (const std::string& line : failure->Details) {
+                std::cerr << line << '\n';
+            }
+        }
         status = 1;
     }
     std::cout.flush();

@@ -1,7 +1,7 @@
 # bash completion for vanta-cli: commands, page names, column labels and
 # option labels, asked of vanta-cli itself.
 
-_vanta_cli_flags="-v -c -w -u -l -a -A -x -X -n -E -t -r -s"
+_vanta_cli_flags="-v -c -w -u -l -a -A -x -X -n -E -t -r -s --verbose"
 
 _vanta_cli_quoted() {
     local word
@@ -27,7 +27,7 @@ _vanta_cli() {
         -v) mapfile -t COMPREPLY < <(compgen -W "1 2c 3" -- "$cur"); return ;;
         -l) mapfile -t COMPREPLY < <(compgen -W "noAuthNoPriv authNoPriv authPriv" -- "$cur"); return ;;
         -a) mapfile -t COMPREPLY < <(compgen -W "MD5 SHA SHA-224 SHA-256 SHA-384 SHA-512" -- "$cur"); return ;;
-        -x) mapfile -t COMPREPLY < <(compgen -W "DES AES" -- "$cur"); return ;;
+        -x) mapfile -t COMPREPLY < <(compgen -W "DES AES AES-192 AES-256" -- "$cur"); return ;;
         -c|-w|-u|-A|-X|-n|-E|-t|-r|-s) return ;;
     esac
     if [[ -n $action ]]; then
@@ -54,22 +54,23 @@ _vanta_cli() {
         mapfile -t COMPREPLY < <(compgen -W "-s set edit add delete" -- "$cur")
         return
     fi
-    # Options come first, then AGENT, then the command.
-    local agent=0
+    # Options may stand anywhere; the other words are AGENT, the command and TYPE.
+    local words=()
     for ((i = 1; i < COMP_CWORD; i++)); do
-        if [[ ${COMP_WORDS[i]} == -? ]]; then
-            ((i++))
-        else
-            agent=$i
-            break
-        fi
+        case ${COMP_WORDS[i]} in
+            --*|-??*|-h) ;;
+            -?) ((i++)) ;;
+            *) words+=("${COMP_WORDS[i]}") ;;
+        esac
     done
-    if ((agent > 0 && COMP_CWORD == agent + 1)); then
+    if [[ $cur == -* ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "$_vanta_cli_flags --help" -- "$cur")
+    elif ((${#words[@]} == 1)); then
         mapfile -t COMPREPLY < <(compgen -W "page read write" -- "$cur")
-    elif ((agent == 0 && COMP_CWORD == 1)); then
-        mapfile -t COMPREPLY < <(compgen -W "pages describe --help $_vanta_cli_flags" -- "$cur")
-    elif ((agent == 0)); then
-        mapfile -t COMPREPLY < <(compgen -W "$_vanta_cli_flags" -- "$cur")
+    elif ((${#words[@]} == 2)) && [[ ${words[1]} == read || ${words[1]} == write ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "scalars row table table-updown" -- "$cur")
+    elif ((${#words[@]} == 0)); then
+        mapfile -t COMPREPLY < <(compgen -W "pages describe" -- "$cur")
     fi
 }
 complete -F _vanta_cli vanta-cli

@@ -4,29 +4,12 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
-#include <initializer_list>
-#include <utility>
 
 #include "CvBeep.h"
-#include "CvCatalogues.h"
 #include "CvFormatSpec.h"
 #include "CvMessageBox.h"
-#include "CvNumList.h"
-#include "CvTextUtil.h"
 
 namespace {
-
-// Common messages of the checks on leaving an edit.
-constexpr int kMsgEmpty = 3;
-constexpr int kMsgTextTooLong = 4;
-constexpr int kMsgTextLength = 5;
-constexpr int kMsgHexTooLong = 6;
-constexpr int kMsgHexLength = 7;
-constexpr int kMsgRange = 8;
-constexpr int kMsgTooManyNumbers = 9;
-constexpr int kMsgNumberCount = 10;
-constexpr int kMsgListRange = 11;
 
 constexpr int kBeepHz = 1000;
 constexpr int kBeepMs = 200;
@@ -35,121 +18,22 @@ bool IsReserved(const QString& text) {
     return text == QLatin1String("(NOTDONE)") || text == QLatin1String("(NULL)");
 }
 
-std::string Message(int index,
-                    std::initializer_list<std::pair<std::string_view, std::string>> fills) {
-    std::string text = CatalogueText(CvCatalogue::Common, index);
-    for (const auto& [placeholder, value] : fills) {
-        text = ReplaceAll(text, placeholder, value);
-    }
-    return text;
+CvFormatSpec FormatOf(const EditConstraint_s& item) {
+    CvFormatSpec format;
+    format.Type = item.Type;
+    format.Delimiter = item.Delimiter;
+    format.Min = item.Min;
+    format.Max = item.Max;
+    format.MaxLength = item.MaxLength;
+    format.Flags = item.Flags;
+    format.AdvanceChar = item.AdvanceChar;
+    return format;
 }
 
 // The position of the first character the type refuses, or -1.
 qsizetype FirstRefused(const EditConstraint_s& item, const QString& text) {
-    const char16_t delimiter = QLatin1Char(item.Delimiter).unicode();
-    bool point = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        bool fits = c >= u'0' && c <= u'9';
-        switch (item.Type) {
-            case 'f':
-                if (c == u'-') {
-                    fits = i == 0;
-                } else if (c == u'.') {
-                    fits = !point;
-                    point = true;
-                }
-                break;
-            case 'h':
-                fits = fits || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-                break;
-            case 'i':
-                if (c == u'-') {
-                    fits = i == 0;
-                }
-                break;
-            case 'n':
-                if (c == delimiter) {
-                    fits = i > 0 && text[i - 1].unicode() != delimiter;
-                }
-                break;
-            case 'u':
-                break;
-            default:  // "s" takes anything
-                return -1;
-        }
-        if (!fits) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-std::string LengthRefusal(const EditConstraint_s& item, qsizetype length) {
-    if (item.MaxLength <= 0) {
-        return {};
-    }
-    const bool hex = item.Type == 'h';
-    const std::string limit = std::to_string(item.MaxLength);
-    if ((item.Flags & CvFormatSpec::kExactLength) != 0) {
-        if (length == item.MaxLength) {
-            return {};
-        }
-        return Message(hex ? kMsgHexLength : kMsgTextLength, {{"[LEN]", limit}});
-    }
-    if (length <= item.MaxLength) {
-        return {};
-    }
-    return Message(hex ? kMsgHexTooLong : kMsgTextTooLong, {{"[MAXLEN]", limit}});
-}
-
-std::string ListRefusal(const EditConstraint_s& item, const std::string& text) {
-    CvNumList<std::uint32_t> list(item.Delimiter);
-    list.Parse(text);
-    const std::string delimiter(1, item.Delimiter);
-    const std::string limit = std::to_string(item.MaxLength);
-    if (item.MaxLength > 0) {
-        if ((item.Flags & CvFormatSpec::kExactLength) != 0) {
-            if (list.Count() != item.MaxLength) {
-                return Message(kMsgNumberCount, {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
-            }
-        } else if (list.Count() > item.MaxLength) {
-            return Message(kMsgTooManyNumbers, {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
-        }
-    }
-    const double lowest = std::trunc(item.Min);
-    const double highest = std::trunc(item.Max);
-    for (const std::uint32_t v : list.Values) {
-        if (v < lowest || v > highest) {
-            return Message(kMsgListRange, {{"[DELIMITER]", delimiter},
-                                           {"[MIN]", RealToText(lowest)},
-                                           {"[MAX]", RealToText(highest)}});
-        }
-    }
-    return {};
-}
-
-// The message that refuses a non-empty text on leaving, or "" when it is accepted.
-std::string Refusal(const EditConstraint_s& item, const QString& text) {
-    switch (item.Type) {
-        case 'f':
-        case 'i':
-        case 'u': {
-            const double v = ReadLeadingReal(text.toStdString());
-            if (v >= item.Min && v <= item.Max) {
-                return {};
-            }
-            return Message(kMsgRange,
-                           {{"[MIN]", RealToText(item.Min)}, {"[MAX]", RealToText(item.Max)}});
-        }
-        case 'h':
-        case 's':
-            return LengthRefusal(item, text.size());
-        case 'n':
-            return ListRefusal(item, text.toStdString());
-        default:
-            return {};
-    }
+    const std::size_t at = FirstRefusedChar(FormatOf(item), text.toStdString());
+    return at == std::string::npos ? -1 : static_cast<qsizetype>(at);
 }
 
 // What the Tab key does: the next control of the window that takes the focus.
@@ -414,15 +298,12 @@ void CvEditConstraint::Exited(Edit& edit) {
     }
     const QString text = edit.text();
     if (!IsReserved(text)) {
-        if (text.isEmpty()) {
-            if ((item->Flags & CvFormatSpec::kNotEmpty) != 0) {
-                Report(edit, Message(kMsgEmpty, {}));
-            }
-            return;
-        }
-        const std::string refusal = Refusal(*item, text);
+        const std::string refusal = FormatRefusal(FormatOf(*item), text.toStdString());
         if (!refusal.empty()) {
             Report(edit, refusal);
+            return;
+        }
+        if (text.isEmpty()) {
             return;
         }
     }

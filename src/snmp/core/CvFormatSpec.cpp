@@ -1,9 +1,13 @@
 #include "CvFormatSpec.h"
 
 #include <cfloat>
+#include <cmath>
+#include <initializer_list>
+#include <utility>
 
 #include "CvCatalogues.h"
 #include "CvException.h"
+#include "CvNumList.h"
 #include "CvTextUtil.h"
 
 namespace {
@@ -16,6 +20,17 @@ bool IsDigit(char c) {
 bool IsNumberChar(char c) {
     return IsDigit(c) || c == '-' || c == '.';
 }
+
+// Common messages of the checks on leaving an edit.
+constexpr int kMsgEmpty = 3;
+constexpr int kMsgTextTooLong = 4;
+constexpr int kMsgTextLength = 5;
+constexpr int kMsgHexTooLong = 6;
+constexpr int kMsgHexLength = 7;
+constexpr int kMsgRange = 8;
+constexpr int kMsgTooManyNumbers = 9;
+constexpr int kMsgNumberCount = 10;
+constexpr int kMsgListRange = 11;
 
 [[noreturn]] void Reject() {
     CvRaise(kErrBadFormatSpec);
@@ -162,4 +177,141 @@ int CountFormatControls(std::string_view format) {
         }
     }
     return count;
+}
+
+namespace {
+
+std::string Message(int index,
+                    std::initializer_list<std::pair<std::string_view, std::string>> fills) {
+    std::string text = CatalogueText(CvCatalogue::Common, index);
+    for (const auto& [placeholder, value] : fills) {
+        text = ReplaceAll(text, placeholder, value);
+    }
+    return text;
+}
+
+// Lengths count as the edits count them: UTF-16 code units.
+std::size_t Utf16Length(std::string_view text) {
+    std::size_t length = 0;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        length += (byte & 0xC0) != 0x80 ? 1 : 0;  // a lead or single byte
+        length += byte >= 0xF0 ? 1 : 0;           // beyond the 16 bits: a surrogate pair
+    }
+    return length;
+}
+
+std::string LengthRefusal(const CvFormatSpec& format, std::size_t length, bool refusedChar) {
+    const bool hex = format.Type == 'h';
+    const std::string limit = std::to_string(format.MaxLength);
+    if ((format.Flags & CvFormatSpec::kExactLength) != 0 && format.MaxLength > 0) {
+        if (length == static_cast<std::size_t>(format.MaxLength) && !refusedChar) {
+            return {};
+        }
+        return Message(hex ? kMsgHexLength : kMsgTextLength, {{"[LEN]", limit}});
+    }
+    if ((format.MaxLength <= 0 || length <= static_cast<std::size_t>(format.MaxLength)) &&
+        !refusedChar) {
+        return {};
+    }
+    return Message(hex ? kMsgHexTooLong : kMsgTextTooLong, {{"[MAXLEN]", limit}});
+}
+
+std::string ListRefusal(const CvFormatSpec& format, std::string_view text, bool refusedChar) {
+    const std::string delimiter(1, format.Delimiter);
+    const double lowest = std::trunc(format.Min);
+    const double highest = std::trunc(format.Max);
+    const std::string rangeMessage = Message(kMsgListRange, {{"[DELIMITER]", delimiter},
+                                                             {"[MIN]", RealToText(lowest)},
+                                                             {"[MAX]", RealToText(highest)}});
+    if (refusedChar) {
+        return rangeMessage;
+    }
+    CvNumList<std::uint32_t> list(format.Delimiter);
+    list.Parse(text);
+    const std::string limit = std::to_string(format.MaxLength);
+    if (format.MaxLength > 0) {
+        if ((format.Flags & CvFormatSpec::kExactLength) != 0) {
+            if (list.Count() != format.MaxLength) {
+                return Message(kMsgNumberCount, {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
+            }
+        } else if (list.Count() > format.MaxLength) {
+            return Message(kMsgTooManyNumbers, {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
+        }
+    }
+    for (const std::uint32_t v : list.Values) {
+        if (v < lowest || v > highest) {
+            return rangeMessage;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::size_t FirstRefusedChar(const CvFormatSpec& format, std::string_view text) {
+    bool point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        bool fits = IsDigit(c);
+        switch (format.Type) {
+            case 'f':
+                if (c == '-') {
+                    fits = i == 0;
+                } else if (c == '.') {
+                    fits = !point;
+                    point = true;
+                }
+                break;
+            case 'h':
+                fits = fits || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+                break;
+            case 'i':
+                if (c == '-') {
+                    fits = i == 0;
+                }
+                break;
+            case 'n':
+                if (c == format.Delimiter) {
+                    fits = i > 0 && text[i - 1] != format.Delimiter;
+                }
+                break;
+            case 'u':
+                break;
+            default:  // "s" takes anything
+                return std::string_view::npos;
+        }
+        if (!fits) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::string FormatRefusal(const CvFormatSpec& format, std::string_view text) {
+    if (text.empty()) {
+        return (format.Flags & CvFormatSpec::kNotEmpty) != 0 ? Message(kMsgEmpty, {}) : "";
+    }
+    const bool refusedChar = FirstRefusedChar(format, text) != std::string_view::npos;
+    switch (format.Type) {
+        case 'f':
+        case 'i':
+        case 'u': {
+            // "-" or "." alone would go out as 0.
+            const bool digits = text.find_first_of("0123456789") != std::string_view::npos;
+            const double v = ReadLeadingReal(text);
+            if (!refusedChar && digits && v >= format.Min && v <= format.Max) {
+                return {};
+            }
+            return Message(kMsgRange,
+                           {{"[MIN]", RealToText(format.Min)}, {"[MAX]", RealToText(format.Max)}});
+        }
+        case 'h':
+        case 's':
+            return LengthRefusal(format, Utf16Length(text), refusedChar);
+        case 'n':
+            return ListRefusal(format, text, refusedChar);
+        default:
+            return {};
+    }
 }

@@ -32,3 +32,14 @@ std::vector<std::string> SplitFormatSpecs(std::string_view format);
 
 // The number of "%" followed by one of the type letters "shiufn".
 int CountFormatControls(std::string_view format);
+
+// The position of the first character an edit of this format refuses while
+// typing, or npos. Every character the types other than "s" take is ASCII, so
+// in UTF-8 text the byte position is also the character position.
+std::size_t FirstRefusedChar(const CvFormatSpec& format, std::string_view text);
+
+// The common-catalogue message that refuses a UTF-8 text when leaving an edit
+// of this format ("" when the edit takes it): an empty text where "n" is
+// given, refused characters, a number without digits or out of range, a
+// length or a count of numbers out of bounds.
+std::string FormatRefusal(const CvFormatSpec& format, std::string_view text);

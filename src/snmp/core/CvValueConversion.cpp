@@ -23,23 +23,13 @@ bool IsHexSyntax(std::uint32_t syntax) {
 }
 
 std::string NumberText(const SnmpVarBind& vb) {
-    if (vb.IsSigned()) {
-        return std::to_string(vb.Integer);
-    }
-    if (vb.IsUnsigned()) {
-        return std::to_string(vb.Unsigned);
-    }
-    return kNull;
+    return vb.IsSigned() ? std::to_string(vb.Integer) : std::to_string(vb.Unsigned);
 }
 
 std::string TicksText(const SnmpVarBind& vb) {
-    std::uint64_t ticks = 0;
-    if (vb.IsUnsigned()) {
-        ticks = vb.Unsigned;
-    } else if (vb.IsSigned()) {
+    std::uint64_t ticks = vb.Unsigned;
+    if (vb.IsSigned()) {
         ticks = vb.Integer < 0 ? 0 : static_cast<std::uint64_t>(vb.Integer);
-    } else {
-        return kNull;
     }
     constexpr std::uint64_t kMax = std::numeric_limits<std::uint32_t>::max();
     return TimeTicksToText(static_cast<std::uint32_t>(ticks > kMax ? kMax : ticks));
@@ -47,18 +37,15 @@ std::string TicksText(const SnmpVarBind& vb) {
 
 std::string ValueText(std::uint32_t syntax, const SnmpVarBind& vb) {
     using namespace CvSyntax;
-    if (IsHexSyntax(syntax)) {
-        return vb.IsBytes() ? BytesToHex(vb.Bytes) : "";
+    if (!VbFitsSyntax(syntax, vb)) {
+        return IsHexSyntax(syntax) || syntax == displaystr ? "" : kNull;
     }
-    if (vb.PrintableEmpty()) {
-        return syntax == displaystr ? "" : kNull;
+    if (IsHexSyntax(syntax)) {
+        return BytesToHex(vb.Bytes);
     }
     switch (syntax) {
         case boolean:
-            if (vb.IsSigned() || vb.IsUnsigned()) {
-                return vb.Integer != 0 || vb.Unsigned != 0 ? "true" : "false";
-            }
-            return kNull;
+            return vb.Integer != 0 || vb.Unsigned != 0 ? "true" : "false";
         case integer:
         case counter:
         case guage:
@@ -68,27 +55,24 @@ std::string ValueText(std::uint32_t syntax, const SnmpVarBind& vb) {
         case null:
             return kNull;
         case objectid:
-            return vb.Tag == AsnTag::ObjectId ? vb.ObjectId : kNull;
+            return vb.ObjectId;
         case ipaddress:
         case nsapaddr:
-            return vb.IsBytes() && vb.Bytes.size() == 4 ? DottedQuad(vb.Bytes) : kNull;
+            return DottedQuad(vb.Bytes);
         case timeticks:
             return TicksText(vb);
         case double_:
-            return vb.IsBytes() ? RealToText(BytesToDouble(vb.Bytes)) : kNull;
+            return RealToText(BytesToDouble(vb.Bytes));
         case datetime:
-            if (!vb.IsBytes()) {
-                return kNull;
-            }
             // Without the seconds and deci-seconds the rest would be invented.
             if (vb.Bytes.size() < 8) {
                 CvRaise(kErrBadPartialValue);
             }
             return CvDateTime::FromBytes(vb.Bytes).ToText();
         case bcdatetime:
-            return vb.IsBytes() ? RealDateTimeToText(BytesToDouble(vb.Bytes)) : kNull;
+            return RealDateTimeToText(BytesToDouble(vb.Bytes));
         case displaystr:
-            return vb.IsBytes() ? vb.Bytes : "";
+            return vb.Bytes;
         default:
             CvRaise(kErrBadSyntax);
     }
@@ -105,6 +89,40 @@ void SetUnsigned(SnmpVarBind& vb, std::uint8_t tag, std::uint64_t value) {
 }
 
 }  // namespace
+
+bool VbFitsSyntax(std::uint32_t syntax, const SnmpVarBind& vb) {
+    using namespace CvSyntax;
+    if (IsHexSyntax(syntax) || syntax == displaystr) {
+        return vb.IsBytes();
+    }
+    if (syntax == null) {
+        return vb.Tag == AsnTag::Null;
+    }
+    if (vb.PrintableEmpty()) {
+        return false;
+    }
+    switch (syntax) {
+        case boolean:
+        case integer:
+        case counter:
+        case guage:
+        case uinteger:
+        case counter64:
+        case timeticks:
+            return vb.IsSigned() || vb.IsUnsigned();
+        case objectid:
+            return vb.Tag == AsnTag::ObjectId;
+        case ipaddress:
+        case nsapaddr:
+            return vb.IsBytes() && vb.Bytes.size() == 4;
+        case double_:
+        case datetime:
+        case bcdatetime:
+            return vb.IsBytes();
+        default:
+            return false;
+    }
+}
 
 bool IsVariableSyntax(std::uint32_t syntax) {
     return (syntax >= CvSyntax::boolean && syntax <= CvSyntax::objectid) ||

@@ -18,5 +18,10 @@ void VbToText(CvSNMPVar& item, const SnmpVarBind& vb);
 // hexadecimal or date text -518.
 void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb);
 
+// True when `vb` carries a value of the kind the syntax shows; false for
+// NULL, the exception values and every value VbToText shows as "(NULL)" or
+// as "" for that reason. An empty string fits the string syntaxes.
+bool VbFitsSyntax(std::uint32_t syntax, const SnmpVarBind& vb);
+
 // True for the syntax codes a variable (not a packed field) may have.
 bool IsVariableSyntax(std::uint32_t syntax);

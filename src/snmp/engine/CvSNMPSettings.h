@@ -18,7 +18,8 @@ struct CvSNMPScope {
 
 // Protocol numbers are SNMP++'s own: version 0 v1, 1 v2c, 3 v3; security
 // level 1 noAuthNoPriv, 2 authNoPriv, 3 authPriv; authentication 1 none,
-// 2 MD5, 3 SHA, 4-7 SHA-224/256/384/512; privacy 1 none, 2 DES, 4 AES-128.
+// 2 MD5, 3 SHA, 4-7 SHA-224/256/384/512; privacy 1 none, 2 DES, 4 AES-128,
+// 20 AES-192, 21 AES-256.
 struct CvSNMPSecurity {
     std::uint8_t Version = 0;
     std::string ReadCommunity = "vesper";

@@ -93,8 +93,14 @@ TEST_F(CliPageOnSim, ScalarPageSetsLabelsAndNumbersInOnePdu) {
     const ToolResult refused = Page({"AlarmControl1", "set", "swL2DevAlarmTopologyChange=disabled",
                                      "swL2DevAlarmLinkChange=7"});
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.err, "(SNMP) Cannot create/set variable, Wrong Value! (-110)\n");
+    EXPECT_EQ(refused.err,
+              "(SNMP) Cannot create/set variable, Wrong Value! (-110)\n"
+              "Failed object: swL2DevAlarmLinkChange (1.3.6.1.4.1.99917.11.70.1.2.1.3.3.0)\n");
     EXPECT_EQ(Read("AlarmControl1"), header + "disabled\tenabled\tdisabled\n");
+
+    const ToolResult echoed = Page({"AlarmControl1", "set", "--verbose", "swL2DevAlarmNewRoot=3"});
+    EXPECT_EQ(echoed.exitCode, 0) << echoed.err;
+    EXPECT_EQ(echoed.out, "1.3.6.1.4.1.99917.11.70.1.2.1.3.1.0 = 3\n");
 }
 
 TEST_F(CliPageOnSim, TablePageWalksEveryRowAndEditsOne) {
@@ -174,7 +180,8 @@ TEST_F(CliPageOnSim, ErrorsExitWithTheirStatusAndOneLine) {
          "(SNMPClass) Invalid Address! (-418)\n"},
         {{"-t", "20", "-r", "0", "127.0.0.1:" + std::to_string(silent.Port()), "page", "FanTable1"},
          1,
-         "(SNMPClass) SNMP request timed out! (-405)\n"},
+         "(SNMPClass) SNMP request timed out! (-405)\nNo response from 127.0.0.1:" +
+             std::to_string(silent.Port()) + " after 1 try of 0.20 s\n"},
     };
     for (const auto& c : cases) {
         const ToolResult run = RunCli(c.Args);

@@ -32,5 +32,10 @@ expect "swL2DevAlarmNewRoot=disabled|swL2DevAlarmNewRoot=enabled|" \
 expect 'Status\ \ \ \ \ \ \ \ =|State\ \ =|' vanta-cli 127.0.0.1 page PortTable edit Sta
 expect 'State\ \ =enabled|State\ \ =disabled|' vanta-cli 127.0.0.1 page PortTable edit 'State\ \ ='
 expect "1|2c|3|" vanta-cli -v ""
+expect "AES-192|AES-256|" vanta-cli -x AES-
+# Options stand anywhere: after AGENT, glued to their value, before TYPE.
+expect "read|" vanta-cli 127.0.0.1 -v2c --verbose -t 5s re
+expect "table|table-updown|" vanta-cli -v 2c 127.0.0.1 read -r 0 ta
+expect "--verbose|" vanta-cli 127.0.0.1 --v
 
 exit $((failures > 0))

@@ -4,6 +4,7 @@
 #include <sys/utsname.h>
 
 #include <algorithm>
+#include <map>
 
 #include "CvException.h"
 #include "CvSNMPSession.h"
@@ -73,9 +74,13 @@ Credentials V3(const agents::SnmpdAgent::User& user) {
     c.Version = 3;
     c.SecurityName = user.Name;
     c.SecurityLevel = auth.empty() ? 1 : priv.empty() ? 2 : 3;
-    c.AuthProtocol = auth == "MD5" ? 2 : auth == "SHA" ? 3 : auth == "SHA-256" ? 5 : 1;
+    static const std::map<std::string, std::int32_t> kAuth = {
+        {"MD5", 2}, {"SHA", 3}, {"SHA-256", 5}, {"SHA-512", 7}};
+    static const std::map<std::string, std::int32_t> kPriv = {
+        {"DES", 2}, {"AES", 4}, {"AES192", 20}, {"AES256", 21}};
+    c.AuthProtocol = auth.empty() ? 1 : kAuth.at(auth);
     c.AuthPassword = user.AuthPass;
-    c.PrivProtocol = priv == "DES" ? 2 : priv == "AES" ? 4 : 1;
+    c.PrivProtocol = priv.empty() ? 1 : kPriv.at(priv);
     c.PrivPassword = user.PrivPass;
     return c;
 }

@@ -84,7 +84,9 @@ TEST_P(SnmpdSecurityTest, ReadsTheSystemGroup) {
 INSTANTIATE_TEST_SUITE_P(Versions, SnmpdSecurityTest,
                          ::testing::Values(V1(), V2c(), V3(SnmpdAgent::kNoAuthUser),
                                            V3(SnmpdAgent::kMd5DesUser), V3(SnmpdAgent::kShaAesUser),
-                                           V3(SnmpdAgent::kSha256AesUser)),
+                                           V3(SnmpdAgent::kSha256AesUser),
+                                           V3(SnmpdAgent::kShaAes256User),
+                                           V3(SnmpdAgent::kSha512Aes192User)),
                          [](const auto& info) { return info.param.Name; });
 
 // ---- USM failures reach the user as their catalogue texts ----

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "../../TestNames.h"
 #include "BehaviourRules.h"
 #include "EngineState.h"
 #include "MibModel.h"
@@ -472,7 +473,8 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{{"--engine-id", "80000002"}, false, ""},
         OptionCase{{"--engine-id", std::string(66, 'a')}, false, ""},
         OptionCase{{"--engine-id", "800000020"}, false, ""},
-        OptionCase{{"--engine-id", "80000002zz"}, false, ""}));
+        OptionCase{{"--engine-id", "80000002zz"}, false, ""}),
+    [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 fs::path EmptyFolder(const std::string& name) {
     const fs::path folder =
@@ -527,7 +529,8 @@ INSTANTIATE_TEST_SUITE_P(Records, SimEngineBootsRecord,
                                            std::pair<std::string, long>{"2147483648", 0},
                                            std::pair<std::string, long>{"-1", 0},
                                            std::pair<std::string, long>{"", 0},
-                                           std::pair<std::string, long>{"7 boots", 0}));
+                                           std::pair<std::string, long>{"7 boots", 0}),
+                         [](const auto& info) { return CaseName(info.index, info.param.first); });
 
 TEST(SimStateFolders, OnlyFoldersOfSimulatorsThatAreGoneAreRemoved) {
     const pid_t dead = fork();

@@ -26,12 +26,22 @@ const oid* AuthProtocolOid(int protocol) {
     }
 }
 
-const oid* PrivProtocolOid(int protocol) {
+// The protocol's OID and its length; AES-192 and AES-256 (Blumenthal's key
+// extension) are one arc shorter than the standard ones.
+const oid* PrivProtocolOid(int protocol, std::size_t& length) {
     switch (protocol) {
         case SnmpPriv::Des:
+            length = USM_PRIV_PROTO_DES_LEN;
             return usmDESPrivProtocol;
         case SnmpPriv::Aes128:
+            length = USM_PRIV_PROTO_AES_LEN;
             return usmAESPrivProtocol;
+        case SnmpPriv::Aes192:
+            length = OID_LENGTH(usmAES192PrivProtocol);
+            return usmAES192PrivProtocol;
+        case SnmpPriv::Aes256:
+            length = OID_LENGTH(usmAES256PrivProtocol);
+            return usmAES256PrivProtocol;
         default:
             return nullptr;
     }
@@ -70,12 +80,13 @@ int SetUsmKeys(const SnmpTarget& t, netsnmp_session& s) {
         return 1401;
     }
     if (t.SecurityLevel == SNMP_SEC_LEVEL_AUTHPRIV) {
-        const oid* priv = PrivProtocolOid(t.PrivProtocol);
+        std::size_t privLength = 0;
+        const oid* priv = PrivProtocolOid(t.PrivProtocol, privLength);
         if (priv == nullptr) {
             return t.PrivProtocol == SnmpPriv::None ? 1403 : SnmpResult::UnsupportedPrivProtocol;
         }
         s.securityPrivProto = const_cast<oid*>(priv);
-        s.securityPrivProtoLen = USM_PRIV_PROTO_DES_LEN;
+        s.securityPrivProtoLen = privLength;
         s.securityPrivKeyLen = USM_PRIV_KU_LEN;
         if (!DeriveKey(auth, t.PrivPassword, s.securityPrivKey, s.securityPrivKeyLen)) {
             return 1401;

@@ -20,7 +20,7 @@ namespace SnmpAuth {
 constexpr int None = 1, Md5 = 2, Sha = 3, Sha224 = 4, Sha256 = 5, Sha384 = 6, Sha512 = 7;
 }
 namespace SnmpPriv {
-constexpr int None = 1, Des = 2, Aes128 = 4;
+constexpr int None = 1, Des = 2, Aes128 = 4, Aes192 = 20, Aes256 = 21;
 }
 
 // Where one exchange goes and how it is authenticated; the PDU header fields
