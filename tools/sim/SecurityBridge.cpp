@@ -45,10 +45,9 @@ Oid OidOf(const oid* arcs, std::size_t length) {
 template <typename T, typename Source>
 void Replace(T*& field, std::size_t& length, const Source& bytes) {
     std::free(field);
-    field = nullptr;
-    length = bytes.size();
-    if (!bytes.empty()) {
-        field = static_cast<T*>(std::malloc(bytes.size() * sizeof(T)));
+    field = bytes.empty() ? nullptr : static_cast<T*>(std::malloc(bytes.size() * sizeof(T)));
+    length = field == nullptr ? 0 : bytes.size();
+    if (field != nullptr) {
         std::copy(bytes.begin(), bytes.end(), field);
     }
 }
