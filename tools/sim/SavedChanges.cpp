@@ -64,8 +64,8 @@ bool SavedChanges::Record(const std::vector<SetTransaction::Write>& writes, cons
     {
         std::ofstream out(temporary, std::ios::trunc);
         for (const auto& [oid, value] : changes_) {
-            out << FormatOid(oid) << '|'
-                << (value ? FormatRecordValue(*value) : std::string("-|")) << '\n';
+            out << FormatOid(oid) << '|' << (value ? FormatRecordValue(*value) : std::string("-|"))
+                << '\n';
         }
         out.flush();
         if (!out) {
