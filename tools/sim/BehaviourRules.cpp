@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace vsim {
@@ -26,6 +27,34 @@ std::optional<Range> ReadRange(std::string_view text) {
         return std::nullopt;
     }
     return Range{*low, *high};
+}
+
+// "*" is every number.
+std::optional<Range> ReadCreateRange(std::string_view text) {
+    if (text == "*") {
+        return Range{std::numeric_limits<std::int64_t>::min(),
+                     std::numeric_limits<std::int64_t>::max()};
+    }
+    return ReadRange(text);
+}
+
+std::optional<IndexKey> ReadKey(std::string_view text) {
+    struct Named {
+        std::string_view name;
+        IndexKey key;
+    };
+    static constexpr Named kKeys[] = {
+        {"int", IndexKey::Integer},           {"ip", IndexKey::IpAddress},
+        {"mac", IndexKey::MacAddress},        {"string", IndexKey::String},
+        {"string*", IndexKey::ImpliedString}, {"oid", IndexKey::Oid},
+        {"oid*", IndexKey::ImpliedOid},
+    };
+    for (const auto& entry : kKeys) {
+        if (entry.name == text) {
+            return entry.key;
+        }
+    }
+    return std::nullopt;
 }
 
 // "2,3" or "0..7" or "1,3..5"
@@ -83,34 +112,74 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
         } else if (keyword == "table") {
             TableRule table;
             table.entry = *oid;
+            std::string create;
             for (const auto& attribute : attributes) {
                 const auto eq = attribute.find('=');
                 const std::string name = attribute.substr(0, eq);
                 const std::string value = eq == std::string::npos ? "" : attribute.substr(eq + 1);
-                if (name == "index" && ReadInt(value) && *ReadInt(value) >= 1) {
-                    table.indexArcs = static_cast<std::size_t>(*ReadInt(value));
-                } else if (name == "status" && ReadInt(value) && *ReadInt(value) >= 1) {
-                    table.statusColumn = static_cast<std::uint32_t>(*ReadInt(value));
-                } else if (name == "create") {
-                    std::istringstream arcs(value);
-                    for (std::string arc; std::getline(arcs, arc, '/');) {
-                        const auto range = ReadRange(arc);
-                        if (!range) {
-                            fail("bad create range '" + value + "'");
+                const auto column = ReadInt(value);
+                if (name == "index" && column && *column >= 1 && *column <= 128) {
+                    table.keys.assign(static_cast<std::size_t>(*column), IndexKey::Integer);
+                } else if (name == "keys" && !value.empty()) {
+                    table.keys.clear();
+                    std::istringstream keys(value);
+                    for (std::string key; std::getline(keys, key, ',');) {
+                        const auto parsed = ReadKey(key);
+                        if (!parsed) {
+                            fail("unknown index key '" + key + "'");
                             break;
                         }
-                        table.creatable.push_back(*range);
+                        table.keys.push_back(*parsed);
                     }
+                } else if ((name == "status" || name == "valid" || name == "storage") && column &&
+                           *column >= 1) {
+                    (name == "status"  ? table.statusColumn
+                     : name == "valid" ? table.validColumn
+                                       : table.storageColumn) = static_cast<std::uint32_t>(*column);
+                } else if (name == "create") {
+                    create = value;
                 } else if (name == "check" && !value.empty()) {
                     table.check = value;
+                } else if ((name == "augments" || name == "parent") && ParseOid(value)) {
+                    (name == "augments" ? table.augments : table.parent) = *ParseOid(value);
                 } else {
                     fail("unknown table attribute '" + attribute + "'");
                 }
             }
-            if (!table.creatable.empty() && table.creatable.size() != table.indexArcs) {
-                fail("create needs one range per index arc");
+            std::istringstream arcs(create);
+            for (std::string arc; !create.empty() && std::getline(arcs, arc, '/');) {
+                const auto range = ReadCreateRange(arc);
+                if (!range) {
+                    fail("bad create range '" + create + "'");
+                    break;
+                }
+                table.creatable.push_back(*range);
+            }
+            if (table.statusColumn && table.validColumn) {
+                fail("a table has a status or a valid column, not both");
+            }
+            if (!table.creatable.empty() && table.creatable.size() != table.keys.size()) {
+                fail("create needs one range per index key");
+            }
+            for (std::size_t k = 0; k + 1 < table.keys.size(); ++k) {
+                if (table.keys[k] == IndexKey::ImpliedString ||
+                    table.keys[k] == IndexKey::ImpliedOid) {
+                    fail("only the last index key can be implied");
+                }
             }
             tables_[*oid] = table;
+        } else if (keyword == "tick") {
+            TickRule tick;
+            tick.object = *oid;
+            const auto step = attributes.empty() ? std::nullopt : ReadRange(attributes.front());
+            if (!step || step->low < 0 || attributes.size() > 2 ||
+                (attributes.size() == 2 && attributes[1] != "linked")) {
+                fail("expected tick OBJECT LOW..HIGH [linked]");
+                continue;
+            }
+            tick.step = *step;
+            tick.linked = attributes.size() == 2;
+            ticks_.push_back(tick);
         } else if (keyword == "rw" || keyword == "ro") {
             ObjectRule rule;
             rule.object = *oid;
@@ -136,6 +205,11 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
                     }
                 } else if (name == "required" && eq == std::string::npos) {
                     rule.required = true;
+                } else if (name == "testandincr" && eq == std::string::npos &&
+                           rule.syntax == Syntax::Integer) {
+                    rule.testAndIncr = true;
+                } else if (name == "key" && ReadInt(value) && *ReadInt(value) >= 1) {
+                    rule.indexKey = static_cast<std::size_t>(*ReadInt(value) - 1);
                 } else {
                     fail("unknown object attribute '" + attribute + "'");
                 }
@@ -146,6 +220,83 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
         }
     }
     return problems;
+}
+
+std::vector<std::string> BehaviourRules::Check() const {
+    std::vector<std::string> problems;
+    for (const auto& [entry, table] : tables_) {
+        const std::string name = "table " + FormatOid(entry);
+        if (!table.augments.empty() && tables_.count(table.augments) == 0) {
+            problems.push_back(name + " augments " + FormatOid(table.augments) +
+                               ", which is no table");
+        }
+        const auto parent = tables_.find(table.parent);
+        if (!table.parent.empty() &&
+            (parent == tables_.end() || parent->second.keys.size() >= table.keys.size())) {
+            problems.push_back(name + ": parent " + FormatOid(table.parent) +
+                               " is no table with fewer keys");
+        }
+        for (const auto& column : {table.statusColumn, table.validColumn, table.storageColumn}) {
+            const ObjectRule* rule = column ? Object(Join(entry, {*column})) : nullptr;
+            if (column && (rule == nullptr || !rule->writable || rule->syntax != Syntax::Integer)) {
+                problems.push_back(name + ": column " + std::to_string(*column) +
+                                   " needs an rw integer rule");
+            }
+        }
+    }
+    return problems;
+}
+
+std::optional<std::vector<Oid>> TableRule::SplitIndex(const Oid& index) const {
+    std::vector<Oid> parts;
+    std::size_t at = 0;
+    for (const IndexKey key : keys) {
+        std::size_t length = 0;
+        bool bytes = false;
+        switch (key) {
+            case IndexKey::Integer:
+                length = 1;
+                break;
+            case IndexKey::IpAddress:
+                length = 4;
+                bytes = true;
+                break;
+            case IndexKey::MacAddress:
+                length = 6;
+                bytes = true;
+                break;
+            case IndexKey::String:
+            case IndexKey::Oid:
+                if (at >= index.size()) {
+                    return std::nullopt;
+                }
+                length = std::size_t{1} + index[at];
+                bytes = key == IndexKey::String;
+                break;
+            case IndexKey::ImpliedString:
+            case IndexKey::ImpliedOid:
+                length = index.size() - at;
+                bytes = key == IndexKey::ImpliedString;
+                break;
+        }
+        if (index.size() - at < length) {
+            return std::nullopt;
+        }
+        Oid part(index.begin() + static_cast<std::ptrdiff_t>(at),
+                 index.begin() + static_cast<std::ptrdiff_t>(at + length));
+        const std::size_t first = key == IndexKey::String ? 1 : 0;
+        for (std::size_t i = first; bytes && i < part.size(); ++i) {
+            if (part[i] > 255) {
+                return std::nullopt;
+            }
+        }
+        parts.push_back(std::move(part));
+        at += length;
+    }
+    if (at != index.size()) {
+        return std::nullopt;
+    }
+    return parts;
 }
 
 const ObjectRule* BehaviourRules::Object(const Oid& object) const {

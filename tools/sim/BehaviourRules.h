@@ -17,6 +17,19 @@ struct Range {
     bool Contains(std::int64_t v) const { return low <= v && v <= high; }
 };
 
+// One part of a table's index: a number (one arc), an address of fixed
+// width, or a string or object identifier with its length in front, or
+// without it when IMPLIED (the last part only).
+enum class IndexKey : std::uint8_t {
+    Integer,
+    IpAddress,
+    MacAddress,
+    String,
+    ImpliedString,
+    Oid,
+    ImpliedOid
+};
+
 // What a manager may do with one scalar or column (the instance without its
 // ".0" or row index).
 struct ObjectRule {
@@ -27,14 +40,35 @@ struct ObjectRule {
     std::vector<Range> sizes;         // allowed octet counts; empty: any
     std::optional<MibValue> initial;  // value of the column in a new row
     bool required = false;            // a new row cannot go active before it is set
+    bool testAndIncr = false;         // a set must name the current value, which then counts on
+    std::optional<std::size_t>
+        indexKey;  // the column repeats this key of the row's index (0-based)
 };
 
 struct TableRule {
     Oid entry;  // the table's entry object; columns are entry.N
-    std::size_t indexArcs = 1;
-    std::optional<std::uint32_t> statusColumn;  // the RowStatus column
-    std::vector<Range> creatable;  // per index arc: rows that may be created and destroyed
-    std::string check;             // a device rule every changed row must satisfy
+    std::vector<IndexKey> keys{IndexKey::Integer};
+    std::optional<std::uint32_t> statusColumn;   // the RowStatus column
+    std::optional<std::uint32_t> validColumn;    // valid(3) creates the row, invalid(2) removes it
+    std::optional<std::uint32_t> storageColumn;  // the StorageType column
+    // Per key, rows that may be created and destroyed: the numbers of integer
+    // keys, the lengths of strings and object identifiers.
+    std::vector<Range> creatable;
+    std::string check;  // a device rule every changed row must satisfy
+    Oid augments;       // rows exist exactly where this other table has rows
+    Oid parent;         // rows exist only under a row of this table, whose index leads theirs
+
+    // The index split into its keys; nullopt when `index` is none of this table.
+    std::optional<std::vector<Oid>> SplitIndex(const Oid& index) const;
+};
+
+// A counter that grows by a random amount in `step` every second, on every
+// instance; with `linked`, only while the port its first index arc names
+// has a link.
+struct TickRule {
+    Oid object;
+    Range step;
+    bool linked = false;
 };
 
 // Where an instance sits: its object and, inside a table, the row index.
@@ -49,11 +83,16 @@ struct Placement {
 // which tables have rows created and destroyed through a RowStatus column.
 class BehaviourRules {
 public:
-    // Parses the rules file; problems are returned as "FILE:LINE: reason".
+    // Parses a rules file and adds it to what is loaded; problems are
+    // returned as "FILE:LINE: reason".
     std::vector<std::string> Load(const std::string& path);
+    // What the loaded files together get wrong: tables augmenting no table,
+    // storage or status columns without a rule.
+    std::vector<std::string> Check() const;
 
     const std::vector<Oid>& Served() const { return served_; }
     const std::map<Oid, TableRule>& Tables() const { return tables_; }
+    const std::vector<TickRule>& Ticks() const { return ticks_; }
     const ObjectRule* Object(const Oid& object) const;
     const TableRule* TableOf(const Oid& instance) const;
     Placement Place(const Oid& instance) const;
@@ -64,6 +103,7 @@ private:
     std::vector<Oid> served_;
     std::map<Oid, ObjectRule> objects_;
     std::map<Oid, TableRule> tables_;
+    std::vector<TickRule> ticks_;
 };
 
 }  // namespace vsim

@@ -26,6 +26,14 @@ bool MibModel::HasBelow(const Oid& prefix) const {
     return it != entries_.end() && IsPrefix(prefix, it->first);
 }
 
+void MibModel::UpdateBelow(const Oid& prefix,
+                           const std::function<void(const Oid&, MibValue&)>& change) {
+    for (auto it = entries_.lower_bound(prefix);
+         it != entries_.end() && IsPrefix(prefix, it->first); ++it) {
+        change(it->first, it->second);
+    }
+}
+
 void MibModel::Put(const Oid& oid, MibValue value) {
     entries_.insert_or_assign(oid, std::move(value));
 }

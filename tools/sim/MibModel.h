@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <map>
 
 #include "MibValue.h"
@@ -21,6 +22,9 @@ public:
 
     // True when some instance lies inside the subtree `prefix`.
     bool HasBelow(const Oid& prefix) const;
+
+    // Calls `change` on every instance inside the subtree `prefix`.
+    void UpdateBelow(const Oid& prefix, const std::function<void(const Oid&, MibValue&)>& change);
 
     void Put(const Oid& oid, MibValue value);
     void Erase(const Oid& oid);

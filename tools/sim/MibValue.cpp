@@ -125,6 +125,31 @@ MibValue MibValue::Ip(std::uint8_t a, std::uint8_t b, std::uint8_t c, std::uint8
     return value;
 }
 
+std::string FormatRecordValue(const MibValue& value) {
+    const std::string tag = std::to_string(static_cast<int>(value.syntax));
+    switch (value.syntax) {
+        case Syntax::OctetString:
+        case Syntax::Opaque:
+        case Syntax::IpAddress: {
+            static constexpr char kDigits[] = "0123456789abcdef";
+            std::string hex;
+            for (const char c : value.bytes) {
+                hex += kDigits[static_cast<unsigned char>(c) >> 4];
+                hex += kDigits[static_cast<unsigned char>(c) & 0xF];
+            }
+            return tag + "x|" + hex;
+        }
+        case Syntax::ObjectId:
+            return tag + "|" + FormatOid(value.oid);
+        case Syntax::Counter64:
+            return tag + "|" + std::to_string(value.counter64);
+        case Syntax::Null:
+            return tag + "|";
+        default:
+            return tag + "|" + std::to_string(value.number);
+    }
+}
+
 std::optional<MibValue> ParseValueText(Syntax syntax, std::string_view text, bool hex) {
     MibValue value;
     value.syntax = syntax;

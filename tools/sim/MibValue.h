@@ -47,6 +47,10 @@ struct MibValue {
     bool operator==(const MibValue&) const = default;
 };
 
+// The .snmprec record of a value, "TAG|VALUE"; strings are written in
+// hexadecimal, so any bytes go through.
+std::string FormatRecordValue(const MibValue& value);
+
 // Reads the value text of a .snmprec record for `syntax`; `hex` when the
 // tag carried the "x" suffix. nullopt when the text does not fit.
 std::optional<MibValue> ParseValueText(Syntax syntax, std::string_view text, bool hex);

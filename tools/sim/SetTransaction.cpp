@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "TableRows.h"
+
 namespace vsim {
 
 namespace {
@@ -76,13 +78,12 @@ SetResult SetTransaction::PrepareWrites() {
             return result;
         }
         if (table == nullptr) {
-            if (model_.Find(oid) == nullptr) {
-                return Fail(SetStatus::NoCreation, i);
+            if (const auto result = PrepareScalar(i, *rule); result.status != SetStatus::NoError) {
+                return result;
             }
-            writes_.push_back({oid, varbinds_[i].second});
             continue;
         }
-        if (place.index.size() != table->indexArcs) {
+        if (!table->SplitIndex(place.index)) {
             return Fail(SetStatus::NoCreation, i);
         }
         auto row = std::find_if(rows.begin(), rows.end(), [&](const RowWork& r) {
@@ -92,7 +93,8 @@ SetResult SetTransaction::PrepareWrites() {
             rows.push_back(RowWork{table, place.index, {}, std::nullopt});
             row = rows.end() - 1;
         }
-        if (isStatus) {
+        const bool isValid = table->validColumn && place.object.back() == *table->validColumn;
+        if (isStatus || isValid) {
             if (row->status) {
                 return Fail(SetStatus::InconsistentValue, i);
             }
@@ -102,8 +104,9 @@ SetResult SetTransaction::PrepareWrites() {
         }
     }
     for (const auto& row : rows) {
-        const auto result =
-            row.table->statusColumn ? PrepareRow(row) : PrepareRowWithoutStatus(row);
+        const auto result = row.table->statusColumn  ? PrepareRow(row)
+                            : row.table->validColumn ? PrepareValidRow(row)
+                                                     : PrepareRowWithoutStatus(row);
         if (result.status != SetStatus::NoError) {
             return result;
         }
@@ -111,15 +114,37 @@ SetResult SetTransaction::PrepareWrites() {
     return {};
 }
 
+SetResult SetTransaction::PrepareScalar(std::size_t i, const ObjectRule& rule) {
+    const Oid& oid = varbinds_[i].first;
+    const MibValue* current = model_.Find(oid);
+    if (current == nullptr) {
+        return Fail(SetStatus::NoCreation, i);
+    }
+    if (!rule.testAndIncr) {
+        writes_.push_back({oid, varbinds_[i].second});
+        return {};
+    }
+    // TestAndIncr (RFC 2579): only the value read last is accepted, and the
+    // lock moves on, wrapping to 0 after 2147483647.
+    const auto pending = std::find_if(writes_.rbegin(), writes_.rend(),
+                                      [&](const Write& w) { return w.oid == oid; });
+    const std::int64_t value = pending != writes_.rend() ? pending->value->number : current->number;
+    if (varbinds_[i].second.number != value) {
+        return Fail(SetStatus::InconsistentValue, i);
+    }
+    writes_.push_back({oid, MibValue::Integer(value == 2147483647 ? 0 : value + 1)});
+    return {};
+}
+
 SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
-    RowView view = ReadRow(*row.table, row.index);
+    RowView view = ReadRow(model_, *row.table, row.index);
     for (const auto i : row.varbinds) {
         if (model_.Find(varbinds_[i].first) == nullptr) {
             return Fail(SetStatus::NoCreation, i);
         }
         view[varbinds_[i].first[row.table->entry.size()]] = varbinds_[i].second;
     }
-    if (!Passes(*row.table, view)) {
+    if (!Passes(*row.table, row.index, view)) {
         return Fail(SetStatus::InconsistentValue, row.varbinds.front());
     }
     for (const auto i : row.varbinds) {
@@ -128,11 +153,60 @@ SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
     return {};
 }
 
+// The older convention of some of the switch's tables: valid(3) creates or
+// keeps the row, invalid(2) removes it.
+SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
+    constexpr std::int64_t kInvalid = 2;
+    constexpr std::int64_t kValid = 3;
+    const TableRule& table = *row.table;
+    RowView view = ReadRow(model_, table, row.index);
+    const bool exists = !view.empty();
+    const std::optional<std::int64_t> requested =
+        row.status ? std::optional(varbinds_[*row.status].second.number) : std::nullopt;
+    const std::size_t blame = row.status ? *row.status : row.varbinds.front();
+    if (requested == kInvalid) {
+        if (!row.varbinds.empty()) {
+            return Fail(SetStatus::InconsistentValue, row.varbinds.front());
+        }
+        if (exists && !Creatable(table, row.index)) {
+            return Fail(SetStatus::InconsistentValue, blame);
+        }
+        for (const auto& [column, value] : view) {
+            writes_.push_back({Join(Join(table.entry, {column}), row.index), std::nullopt});
+        }
+        return {};
+    }
+    if (!exists) {
+        if (!requested) {
+            return Fail(SetStatus::InconsistentName, blame);
+        }
+        if (!Creatable(table, row.index)) {
+            return Fail(SetStatus::NoCreation, blame);
+        }
+        if (!ParentExists(table, row.index)) {
+            return Fail(SetStatus::InconsistentName, blame);
+        }
+        view = NewRow(rules_, table, row.index);
+    }
+    for (const auto i : row.varbinds) {
+        view[varbinds_[i].first[table.entry.size()]] = varbinds_[i].second;
+    }
+    view[*table.validColumn] = MibValue::Integer(kValid);
+    if (!Complete(table, view)) {
+        return Fail(SetStatus::InconsistentValue, blame);
+    }
+    if (!Passes(table, row.index, view)) {
+        return Fail(SetStatus::InconsistentValue, blame);
+    }
+    WriteRow(table, row.index, view);
+    return {};
+}
+
 SetResult SetTransaction::PrepareRow(const RowWork& row) {
     const TableRule& table = *row.table;
     const std::uint32_t statusColumn = *table.statusColumn;
     const std::size_t columnArc = table.entry.size();
-    RowView view = ReadRow(table, row.index);
+    RowView view = ReadRow(model_, table, row.index);
     const auto current = view.find(statusColumn);
     const bool exists = current != view.end();
     const std::optional<std::int64_t> requested =
@@ -161,12 +235,10 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         if (!Creatable(table, row.index)) {
             return Fail(SetStatus::NoCreation, blame);
         }
-        RowView created;
-        for (const ObjectRule* column : rules_.Columns(table)) {
-            if (column->initial) {
-                created[column->object.back()] = *column->initial;
-            }
+        if (!ParentExists(table, row.index)) {
+            return Fail(SetStatus::InconsistentName, blame);
         }
+        RowView created = NewRow(rules_, table, row.index);
         applyColumns(created);
         const bool complete = Complete(table, created);
         if (*requested == kCreateAndGo && !complete) {
@@ -175,7 +247,7 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         created[statusColumn] = MibValue::Integer(*requested == kCreateAndGo ? kActive
                                                   : complete                 ? kNotInService
                                                                              : kNotReady);
-        if (!Passes(table, created)) {
+        if (!Passes(table, row.index, created)) {
             return Fail(SetStatus::InconsistentValue, blame);
         }
         WriteRow(table, row.index, created);
@@ -183,11 +255,17 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
     }
 
     const std::int64_t status = current->second.number;
+    const auto storage = table.storageColumn ? view.find(*table.storageColumn) : view.end();
+    const std::int64_t kept = storage != view.end() ? storage->second.number : kNonVolatile;
+    if (kept == kReadOnly) {
+        return Fail(SetStatus::NotWritable,
+                    row.varbinds.empty() ? blame : std::min(blame, row.varbinds.front()));
+    }
     if (requested == kCreateAndGo || requested == kCreateAndWait) {
         return Fail(SetStatus::InconsistentValue, blame);
     }
     if (requested == kDestroy) {
-        if (!Creatable(table, row.index)) {
+        if (!Creatable(table, row.index) || kept == kPermanent) {
             return Fail(SetStatus::InconsistentValue, blame);
         }
         for (const auto& [column, value] : view) {
@@ -207,7 +285,7 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         next = kNotInService;
     }
     view[statusColumn] = MibValue::Integer(next);
-    if (!Passes(table, view)) {
+    if (!Passes(table, row.index, view)) {
         return Fail(SetStatus::InconsistentValue, blame);
     }
     for (const auto i : row.varbinds) {
@@ -220,30 +298,44 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
     return {};
 }
 
-RowView SetTransaction::ReadRow(const TableRule& table, const Oid& index) const {
-    RowView row;
-    const std::size_t columnArc = table.entry.size();
-    for (auto it = model_.All().lower_bound(table.entry);
-         it != model_.All().end() && IsPrefix(table.entry, it->first); ++it) {
-        const Oid& oid = it->first;
-        if (oid.size() == columnArc + 1 + index.size() &&
-            std::equal(index.begin(), index.end(), oid.begin() + columnArc + 1)) {
-            row[oid[columnArc]] = it->second;
-        }
-    }
-    return row;
-}
-
 bool SetTransaction::Creatable(const TableRule& table, const Oid& index) const {
-    if (table.creatable.empty()) {
-        return true;
+    const auto parts = table.SplitIndex(index);
+    if (table.creatable.empty() || !parts) {
+        return parts.has_value();
     }
-    for (std::size_t i = 0; i < index.size() && i < table.creatable.size(); ++i) {
-        if (!table.creatable[i].Contains(index[i])) {
+    for (std::size_t k = 0; k < parts->size() && k < table.creatable.size(); ++k) {
+        const Oid& part = (*parts)[k];
+        std::int64_t measure = 0;
+        switch (table.keys[k]) {
+            case IndexKey::Integer:
+                measure = part.front();
+                break;
+            case IndexKey::String:
+            case IndexKey::Oid:
+                measure = static_cast<std::int64_t>(part.size()) - 1;
+                break;
+            case IndexKey::ImpliedString:
+            case IndexKey::ImpliedOid:
+                measure = static_cast<std::int64_t>(part.size());
+                break;
+            case IndexKey::IpAddress:
+            case IndexKey::MacAddress:
+                continue;  // every address may be used
+        }
+        if (!table.creatable[k].Contains(measure)) {
             return false;
         }
     }
     return true;
+}
+
+bool SetTransaction::ParentExists(const TableRule& table, const Oid& index) const {
+    const auto parent = rules_.Tables().find(table.parent);
+    if (table.parent.empty() || parent == rules_.Tables().end()) {
+        return true;
+    }
+    const auto leading = ParentIndex(table, parent->second, index);
+    return leading && !ReadRow(model_, parent->second, *leading).empty();
 }
 
 bool SetTransaction::Complete(const TableRule& table, const RowView& row) const {
@@ -255,12 +347,12 @@ bool SetTransaction::Complete(const TableRule& table, const RowView& row) const 
     return true;
 }
 
-bool SetTransaction::Passes(const TableRule& table, const RowView& row) const {
+bool SetTransaction::Passes(const TableRule& table, const Oid& index, const RowView& row) const {
     if (table.check.empty()) {
         return true;
     }
     const auto check = checks_.find(table.check);
-    return check == checks_.end() || check->second(row);
+    return check == checks_.end() || check->second(row, RowPlace{model_, table, index});
 }
 
 void SetTransaction::WriteRow(const TableRule& table, const Oid& index, const RowView& row) {

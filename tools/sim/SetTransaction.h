@@ -32,8 +32,14 @@ struct SetResult {
 
 // A row as column number -> value.
 using RowView = std::map<std::uint32_t, MibValue>;
+// Where a changed row sits, for the rules that look beyond the row itself.
+struct RowPlace {
+    const MibModel& model;
+    const TableRule& table;
+    const Oid& index;
+};
 // Device rules a changed row must satisfy, by the name a table's "check" gives.
-using RowChecks = std::map<std::string, std::function<bool(const RowView&)>>;
+using RowChecks = std::map<std::string, std::function<bool(const RowView&, const RowPlace&)>>;
 
 enum RowStatusValue : std::int64_t {
     kActive = 1,
@@ -42,6 +48,15 @@ enum RowStatusValue : std::int64_t {
     kCreateAndGo = 4,
     kCreateAndWait = 5,
     kDestroy = 6,
+};
+
+// StorageType (RFC 2579): a permanent row cannot be destroyed, a readOnly
+// one cannot be written at all, and only volatile rows are lost in a restart.
+enum StorageTypeValue : std::int64_t {
+    kVolatile = 2,
+    kNonVolatile = 3,
+    kPermanent = 4,
+    kReadOnly = 5,
 };
 
 // One set request, all or nothing: Prepare checks every varbind and works out
@@ -74,10 +89,12 @@ private:
     SetResult CheckValue(std::size_t i, const ObjectRule& rule, bool isStatus) const;
     SetResult PrepareRow(const RowWork& row);
     SetResult PrepareRowWithoutStatus(const RowWork& row);
-    RowView ReadRow(const TableRule& table, const Oid& index) const;
+    SetResult PrepareValidRow(const RowWork& row);
+    SetResult PrepareScalar(std::size_t i, const ObjectRule& rule);
     bool Creatable(const TableRule& table, const Oid& index) const;
+    bool ParentExists(const TableRule& table, const Oid& index) const;
     bool Complete(const TableRule& table, const RowView& row) const;
-    bool Passes(const TableRule& table, const RowView& row) const;
+    bool Passes(const TableRule& table, const Oid& index, const RowView& row) const;
     void WriteRow(const TableRule& table, const Oid& index, const RowView& row);
 
     MibModel& model_;

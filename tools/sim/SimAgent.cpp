@@ -22,24 +22,19 @@
 #include <vector>
 
 #include "EngineState.h"
+#include "SecurityBridge.h"
 
-// net-snmp's own implementations of the SNMP engine, USM, VACM, target and
-// notification groups (libnetsnmpmibs ships no headers for them).
+// net-snmp's own implementations of the SNMP engine's groups and counters
+// (libnetsnmpmibs ships no headers for them). The configuration tables (USM
+// users, VACM, target, notification, community) are the model's.
 extern "C" {
 void init_snmpEngine(void);
 void init_snmpMPDStats(void);
 void init_usmStats(void);
-void init_usmUser(void);
-void init_vacm_vars(void);
 void init_vacm_context(void);
 void init_setSerialNo(void);
 void init_snmp_mib(void);
 void init_target_counters(void);
-void init_snmpTargetAddrEntry(void);
-void init_snmpTargetParamsEntry(void);
-void init_snmpNotifyTable(void);
-void init_snmpNotifyFilterProfileTable(void);
-void init_snmpNotifyFilterTable(void);
 }
 
 namespace vsim {
@@ -65,15 +60,15 @@ struct User {
     const char* authPass;
     const char* priv;
     const char* privPass;
-    const char* level;
 };
 
-// The simulator's SNMPv3 users (documented in the README).
+// The simulator's SNMPv3 users (documented in the README); their groups and
+// access are rows of the VACM tables in the seed.
 constexpr User kUsers[] = {
-    {"vanta-noauth", nullptr, nullptr, nullptr, nullptr, "noauth"},
-    {"vanta-md5-des", "MD5", "md5-auth-secret", "DES", "des-priv-secret", "auth"},
-    {"vanta-sha-aes", "SHA", "sha-auth-secret", "AES", "aes-priv-secret", "auth"},
-    {"vanta-sha256-aes", "SHA-256", "sha256-auth-secret", "AES", "aes128-priv-secret", "auth"},
+    {"vanta-noauth", nullptr, nullptr, nullptr, nullptr},
+    {"vanta-md5-des", "MD5", "md5-auth-secret", "DES", "des-priv-secret"},
+    {"vanta-sha-aes", "SHA", "sha-auth-secret", "AES", "aes-priv-secret"},
+    {"vanta-sha256-aes", "SHA-256", "sha256-auth-secret", "AES", "aes128-priv-secret"},
 };
 
 int HandlerEntry(netsnmp_mib_handler* handler, netsnmp_handler_registration* registration,
@@ -207,31 +202,17 @@ void SimAgent::WriteConfig(const AgentSettings& settings) const {
     const std::string id = HexOf(settings.engineId);
     conf << "exactEngineID 0x" << id << "\noldEngineID 0x" << id << '\n';
     conf << "engineBoots " << settings.engineBoots - 1 << '\n';
-    // Everyone reads everything; writes reach only the switch's own subtrees,
-    // never net-snmp's engine, USM, VACM, target or notification tables.
-    conf << "view vanta-all included .1\n";
-    for (const Oid& root : rules_.Served()) {
-        conf << "view vanta-writable included ." << FormatOid(root) << '\n';
-    }
-    for (const char* token : {"com2sec", "com2sec6"}) {
-        conf << token << " vanta-reader default vesper\n";
-        conf << token << " vanta-writer default lantern\n";
-    }
-    for (const char* model : {"v1", "v2c"}) {
-        conf << "group vanta-readers " << model << " vanta-reader\n";
-        conf << "group vanta-writers " << model << " vanta-writer\n";
-    }
-    conf << "access vanta-readers \"\" any noauth exact vanta-all none none\n";
-    conf << "access vanta-writers \"\" any noauth exact vanta-all vanta-writable none\n";
+    // The users; communities and access control come from the model. The
+    // engine warns when its configuration holds no access control: this
+    // group is replaced at start.
+    conf << "group vanta-readers v2c vanta-reader\n";
     for (const User& user : kUsers) {
         conf << "createUser " << user.name;
         if (user.auth != nullptr) {
             conf << ' ' << user.auth << " \"" << user.authPass << "\" " << user.priv << " \""
                  << user.privPass << '"';
         }
-        conf << "\ngroup " << user.name << " usm " << user.name << '\n';
-        conf << "access " << user.name << " \"\" usm " << user.level
-             << " exact vanta-all vanta-writable none\n";
+        conf << '\n';
     }
     if (!conf) {
         throw std::runtime_error("cannot write the configuration into " +
@@ -313,17 +294,10 @@ std::string SimAgent::Start(const AgentSettings& settings) {
     init_snmpEngine();
     init_snmpMPDStats();
     init_usmStats();
-    init_usmUser();
-    init_vacm_vars();
     init_vacm_context();
     init_setSerialNo();
     init_snmp_mib();
     init_target_counters();
-    init_snmpTargetAddrEntry();
-    init_snmpTargetParamsEntry();
-    init_snmpNotifyTable();
-    init_snmpNotifyFilterProfileTable();
-    init_snmpNotifyFilterTable();
 
     for (const Oid& root : rules_.Served()) {
         const auto arcs = FromOid(root);
@@ -341,6 +315,9 @@ std::string SimAgent::Start(const AgentSettings& settings) {
 
     init_snmp(kAppName);
     started_ = true;
+    security_ =
+        std::make_unique<SecurityBridge>(model_, settings.engineId, settings.stateDir / "usm-keys");
+    security_->Start(rules_.Served());
     if (init_master_agent() != 0) {
         throw std::runtime_error("cannot start the agent");
     }
@@ -368,6 +345,7 @@ void SimAgent::Run(int wakeFd) {
     running_ = true;
     while (running_) {
         agent_check_and_process(1);
+        security_->Flush();
     }
     unregister_readfd(wakeFd);
     wakeFd_ = -1;
@@ -386,6 +364,7 @@ void SimAgent::Shutdown() {
     snmp_shutdown(kAppName);
     shutdown_master_agent();
     shutdown_agent();
+    security_.reset();
     transport_ = nullptr;
     theAgent = nullptr;
 }
@@ -483,7 +462,13 @@ void SimAgent::HandleSet(netsnmp_handler_registration* registration,
             break;
         case MODE_SET_COMMIT:
             if (transaction != nullptr) {
-                device_.Committed(transaction->Writes());
+                std::vector<SetTransaction::Write> changed = transaction->Writes();
+                const auto reactions = device_.Committed(changed);
+                changed.insert(changed.end(), reactions.begin(), reactions.end());
+                security_->Committed(changed);
+                if (onCommit_) {
+                    onCommit_(changed);
+                }
             }
             break;
         default:

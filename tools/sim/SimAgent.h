@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <random>
 #include <stdexcept>
@@ -23,6 +24,7 @@ struct snmp_session;
 namespace vsim {
 
 struct PendingResponse;
+class SecurityBridge;
 
 struct AgentSettings {
     std::string transport;  // net-snmp form: "udp:127.0.0.1:16161", "udp6:[::1]:16161"
@@ -56,6 +58,12 @@ public:
     // std::runtime_error.
     std::string Start(const AgentSettings& settings);
 
+    // Called with the writes of every committed set and the device's
+    // reactions to them.
+    void OnCommit(std::function<void(const std::vector<SetTransaction::Write>&)> listener) {
+        onCommit_ = std::move(listener);
+    }
+
     // Serves requests until a byte arrives on `wakeFd`.
     void Run(int wakeFd);
 
@@ -88,6 +96,8 @@ private:
     const BehaviourRules& rules_;
     VantaDevice& device_;
     RowChecks checks_;
+    std::unique_ptr<SecurityBridge> security_;
+    std::function<void(const std::vector<SetTransaction::Write>&)> onCommit_;
     AgentSettings settings_;
     std::mt19937_64 faults_;
     netsnmp_transport_s* transport_ = nullptr;

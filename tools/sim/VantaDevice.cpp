@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <ctime>
 
+#include "SecurityTables.h"
+#include "TableRows.h"
+
 namespace vsim {
 
 namespace {
@@ -24,6 +27,8 @@ const Oid kLedStatus = O("1.3.6.1.4.1.99917.11.70.1.2.1.1.6.0");
 const Oid kUnitLedStatus = O("1.3.6.1.4.1.99917.12.11.1.9.5.1.6.1");
 const Oid kPortInfoEntry = O("1.3.6.1.4.1.99917.11.70.1.2.3.1.1");
 const Oid kPortCtrlEntry = O("1.3.6.1.4.1.99917.11.70.1.2.3.2.1");
+const Oid kStpPortEntry = O("1.3.6.1.2.1.17.2.15.1");
+const Oid kMstpPortEntry = O("1.3.6.1.4.1.99917.12.15.2.5.1");
 const Oid kCurrentTimeText = O("1.3.6.1.4.1.99917.12.10.10.1.0");
 const Oid kUpTimeText = O("1.3.6.1.4.1.99917.12.10.10.2.0");
 
@@ -40,6 +45,9 @@ constexpr std::uint32_t kStaticEgress = 2;
 constexpr std::uint32_t kStaticForbidden = 3;
 constexpr std::uint32_t kStaticUntagged = 4;
 constexpr std::uint32_t kStaticStatus = 5;
+constexpr std::uint32_t kStpState = 3;
+constexpr std::uint32_t kStpEnable = 4;
+constexpr std::uint32_t kMstpStatus = 6;
 
 constexpr std::int64_t kEnabled = 3;
 constexpr std::int64_t kDisabled = 2;
@@ -122,9 +130,35 @@ bool Overlaps(const std::string& a, const std::string& b) {
     return false;
 }
 
+// One step of a ticking counter: counters wrap, gauges and integers stop at
+// their largest value.
+void Grow(MibValue& value, std::uint64_t step) {
+    switch (value.syntax) {
+        case Syntax::Counter32:
+        case Syntax::TimeTicks:
+            value.number = static_cast<std::int64_t>(
+                (static_cast<std::uint64_t>(value.number) + step) & 0xFFFFFFFFu);
+            break;
+        case Syntax::Gauge32:
+            value.number = static_cast<std::int64_t>(std::min<std::uint64_t>(
+                static_cast<std::uint64_t>(value.number) + step, 0xFFFFFFFFu));
+            break;
+        case Syntax::Integer:
+            value.number =
+                std::min<std::int64_t>(value.number + static_cast<std::int64_t>(step), 2147483647);
+            break;
+        case Syntax::Counter64:
+            value.counter64 += step;
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace
 
-VantaDevice::VantaDevice(MibModel& model, std::uint64_t seed) : model_(model), ports_(seed) {}
+VantaDevice::VantaDevice(MibModel& model, const BehaviourRules& rules, std::uint64_t seed)
+    : model_(model), rules_(rules), ports_(seed), counters_(seed) {}
 
 void VantaDevice::Start(Clock::time_point now) {
     start_ = now;
@@ -133,7 +167,7 @@ void VantaDevice::Start(Clock::time_point now) {
             const auto index = {static_cast<std::uint32_t>(p), static_cast<std::uint32_t>(m + 1)};
             if (const MibValue* admin =
                     model_.Find(Join(Join(kPortCtrlEntry, {kCtrlAdminState}), index))) {
-                ports_.SetEnabled(p, m, admin->number != kDisabled, 0);
+                SetPortEnabled(p, m, admin->number != kDisabled);
             }
             if (const MibValue* nway =
                     model_.Find(Join(Join(kPortCtrlEntry, {kCtrlNwayState}), index));
@@ -148,6 +182,7 @@ void VantaDevice::Start(Clock::time_point now) {
     Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
     PublishPorts();
     PublishVlans();
+    SyncAugmentingTables(model_, rules_);
 }
 
 void VantaDevice::Advance(Clock::time_point now) {
@@ -163,13 +198,16 @@ void VantaDevice::Advance(Clock::time_point now) {
     while (steps_ < target) {
         ++steps_;
         ports_.Step(static_cast<std::uint32_t>(steps_ * 100));
+        Tick();
     }
     Refresh(kUpTimeText, MibValue::Octets(UpTimeText(now_)));
     Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
     PublishPorts();
 }
 
-void VantaDevice::Committed(const std::vector<SetTransaction::Write>& writes) {
+std::vector<SetTransaction::Write> VantaDevice::Committed(
+    const std::vector<SetTransaction::Write>& writes) {
+    std::vector<SetTransaction::Write> reactions;
     bool vlansChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
@@ -181,7 +219,7 @@ void VantaDevice::Committed(const std::vector<SetTransaction::Write>& writes) {
                 continue;
             }
             if (oid[kPortCtrlEntry.size()] == kCtrlAdminState) {
-                SetPortEnabled(port, medium, number != kDisabled);
+                reactions.push_back(SetPortEnabled(port, medium, number != kDisabled));
             } else if (oid[kPortCtrlEntry.size()] == kCtrlNwayState && medium == kCopper) {
                 ports_.SetForced(port, SpeedOfNway(number));
             }
@@ -196,6 +234,7 @@ void VantaDevice::Committed(const std::vector<SetTransaction::Write>& writes) {
                     if (MibValue* value = model_.FindMutable(admin)) {
                         value->number = number == 1 ? kEnabled : kDisabled;
                         ports_.SetEnabled(port, m, number == 1, now_);
+                        reactions.push_back({admin, *value});
                     }
                 }
             }
@@ -207,25 +246,47 @@ void VantaDevice::Committed(const std::vector<SetTransaction::Write>& writes) {
     if (vlansChanged) {
         PublishVlans();
     }
+    SyncAugmentingTables(model_, rules_);
+    return reactions;
 }
 
-void VantaDevice::SetPortEnabled(int port, Medium medium, bool enabled) {
+void VantaDevice::Tick() {
+    for (const TickRule& tick : rules_.Ticks()) {
+        const std::size_t portArc = tick.object.size();
+        model_.UpdateBelow(tick.object, [&](const Oid& oid, MibValue& value) {
+            if (tick.linked) {
+                const std::uint32_t port = oid.size() > portArc ? oid[portArc] : 0;
+                if (port < 1 || port > PortModel::kPorts ||
+                    !ports_.At(static_cast<int>(port)).Up()) {
+                    return;
+                }
+            }
+            const auto span = static_cast<std::uint64_t>(tick.step.high - tick.step.low) + 1;
+            Grow(value, static_cast<std::uint64_t>(tick.step.low) + counters_() % span);
+        });
+    }
+}
+
+SetTransaction::Write VantaDevice::SetPortEnabled(int port, Medium medium, bool enabled) {
     ports_.SetEnabled(port, medium, enabled, now_);
     const Port& p = ports_.At(port);
     const bool anyEnabled = p.enabled[kCopper] || (p.combo && p.enabled[kFibre]);
-    Refresh(Join(kIfEntry, {kIfAdminStatus, static_cast<std::uint32_t>(port)}),
-            MibValue::Integer(anyEnabled ? 1 : 2));
+    const Oid ifAdmin = Join(kIfEntry, {kIfAdminStatus, static_cast<std::uint32_t>(port)});
+    Refresh(ifAdmin, MibValue::Integer(anyEnabled ? 1 : 2));
+    return {ifAdmin, MibValue::Integer(anyEnabled ? 1 : 2)};
 }
 
 RowChecks VantaDevice::Checks() {
     RowChecks checks;
     // A port cannot be both a member of a VLAN and forbidden from it.
-    checks["vlan-ports"] = [](const RowView& row) {
+    checks["vlan-ports"] = [](const RowView& row, const RowPlace&) {
         const auto egress = row.find(kStaticEgress);
         const auto forbidden = row.find(kStaticForbidden);
         return egress == row.end() || forbidden == row.end() ||
                !Overlaps(egress->second.bytes, forbidden->second.bytes);
     };
+    checks["usm-user"] = security::UserRowIsConsistent;
+    checks["community"] = security::CommunityRowIsConsistent;
     return checks;
 }
 
@@ -278,6 +339,12 @@ void VantaDevice::PublishPorts() {
         Refresh(column(kIfXEntry, 12), MibValue::Big(port.outMulticast));
         Refresh(column(kIfXEntry, 13), MibValue::Big(port.outBroadcast));
         Refresh(column(kIfXEntry, 15), Gauge(SpeedBits(port) / 1'000'000));
+        // Spanning tree: a port without a link takes no part in it.
+        const MibValue* stpEnable = model_.Find(column(kStpPortEntry, kStpEnable));
+        const bool stpForwards = port.Up() && (stpEnable == nullptr || stpEnable->number == 1);
+        Refresh(column(kStpPortEntry, kStpState), MibValue::Integer(stpForwards ? 5 : 1));
+        model_.UpdateBelow(Join(kMstpPortEntry, {kMstpStatus, ifIndex}),
+                           [&](const Oid&, MibValue& value) { value.number = port.Up() ? 5 : 2; });
     }
     Refresh(kPortsInUse, MibValue::Integer(inUse));
 }

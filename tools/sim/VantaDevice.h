@@ -3,8 +3,10 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <random>
 #include <vector>
 
+#include "BehaviourRules.h"
 #include "MibModel.h"
 #include "PortModel.h"
 #include "SetTransaction.h"
@@ -12,22 +14,25 @@
 namespace vsim {
 
 // The live Vanta-A behind the model: it keeps the port states and writes
-// what follows from them (LED strings, port information, interface status and
-// counters, up-time) into the model, and answers to sets that change the
-// device (port administration and speed, static VLANs).
+// what follows from them (LED strings, port information, interface and
+// spanning-tree status, counters, up-time) into the model, lets the counters
+// of the behaviour file grow, and answers to sets that change the device
+// (port administration and speed, static VLANs and the tables that follow
+// them).
 class VantaDevice {
 public:
     using Clock = std::chrono::steady_clock;
 
-    VantaDevice(MibModel& model, std::uint64_t seed);
+    VantaDevice(MibModel& model, const BehaviourRules& rules, std::uint64_t seed);
 
     // Takes the administrative settings from the model and publishes the
     // initial state.
     void Start(Clock::time_point now);
     // Brings the device up to `now`; cheap when no second has passed.
     void Advance(Clock::time_point now);
-    // Reacts to the writes of a committed set.
-    void Committed(const std::vector<SetTransaction::Write>& writes);
+    // Reacts to the writes of a committed set; returns the settings it
+    // changed in reaction (the two views of a port's administrative state).
+    std::vector<SetTransaction::Write> Committed(const std::vector<SetTransaction::Write>& writes);
 
     // The device's own rules for rows, by the names the behaviour file uses.
     static RowChecks Checks();
@@ -36,12 +41,15 @@ public:
 
 private:
     void PublishPorts();
+    void Tick();
     void PublishVlans();
     void Refresh(const Oid& oid, const MibValue& value);
-    void SetPortEnabled(int port, Medium medium, bool enabled);
+    SetTransaction::Write SetPortEnabled(int port, Medium medium, bool enabled);
 
     MibModel& model_;
+    const BehaviourRules& rules_;
     PortModel ports_;
+    std::mt19937_64 counters_;  // the growth of the ticking counters
     Clock::time_point start_;
     std::uint64_t steps_ = 0;
     std::uint32_t now_ = 0;                               // hundredths of a second since start

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "BehaviourRules.h"
 #include "EngineState.h"
 #include "MibModel.h"
+#include "SavedChanges.h"
 #include "SimAgent.h"
 #include "SimOptions.h"
 #include "SnmprecLoader.h"
@@ -37,7 +39,7 @@ void OnStopSignal(int) {
 
 // The recording (PATH, or vanta-a.snmprec inside a folder) and its behaviour
 // file: the same name ending in .rules, or the Vanta-A's own when the
-// recording comes without one.
+// recording comes without one. Each may have area files beside it.
 std::pair<fs::path, fs::path> DataFiles(const std::string& data) {
     const fs::path shipped(VANTA_SIM_DATA_DIR);
     fs::path recording = data.empty() ? shipped : fs::path(data);
@@ -79,7 +81,14 @@ int main(int argc, char** argv) {
 
     const auto [recording, rulesFile] = DataFiles(options->data);
     vsim::BehaviourRules rules;
-    std::vector<std::string> problems = rules.Load(rulesFile.string());
+    std::vector<std::string> problems;
+    const auto report = [&](std::vector<std::string> found) {
+        problems.insert(problems.end(), found.begin(), found.end());
+    };
+    for (const fs::path& file : vsim::WithAreaFiles(rulesFile)) {
+        report(rules.Load(file.string()));
+    }
+    report(rules.Check());
     const vsim::RowChecks checks = vsim::VantaDevice::Checks();
     for (const auto& [entry, table] : rules.Tables()) {
         if (!table.check.empty() && checks.count(table.check) == 0) {
@@ -87,8 +96,16 @@ int main(int argc, char** argv) {
         }
     }
     vsim::MibModel model;
-    for (auto& problem : vsim::LoadSnmprec(recording.string(), rules.Served(), model)) {
-        problems.push_back(std::move(problem));
+    for (const fs::path& file : vsim::WithAreaFiles(recording)) {
+        report(vsim::LoadSnmprec(file.string(), rules.Served(), model));
+    }
+    // A kept state folder holds what sets changed before: the switch's saved
+    // configuration.
+    std::optional<vsim::SavedChanges> saved;
+    if (!options->state.empty()) {
+        saved.emplace(fs::path(options->state) / "saved-changes");
+        report(saved->Load());
+        saved->ApplyTo(model);
     }
     if (!problems.empty()) {
         for (const auto& problem : problems) {
@@ -129,9 +146,16 @@ int main(int argc, char** argv) {
     if (!engine) {
         status = Fail(error);
     } else {
-        vsim::VantaDevice device(model, options->seed);
+        vsim::VantaDevice device(model, rules, options->seed);
         device.Start(vsim::VantaDevice::Clock::now());
         vsim::SimAgent agent(model, rules, device);
+        if (saved) {
+            agent.OnCommit([&](const std::vector<vsim::SetTransaction::Write>& writes) {
+                if (!saved->Record(writes, model, rules)) {
+                    std::cerr << "vanta-sim: cannot save the changes in " << options->state << '\n';
+                }
+            });
+        }
         try {
             vsim::AgentSettings settings;
             settings.transport = options->Transport();

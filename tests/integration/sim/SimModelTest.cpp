@@ -299,7 +299,7 @@ rw 1.3.6.1.2.1.17.7.1.4.3.1.5 integer
     model.Put(O(s + "5.1"), MibValue::Integer(kActive));
     model.Put(O("1.3.6.1.2.1.17.7.1.4.1.0"), MibValue::Numeric(Syntax::Counter32, 0));
     model.Put(O("1.3.6.1.2.1.17.7.1.1.4.0"), MibValue::Numeric(Syntax::Gauge32, 0));
-    VantaDevice device(model, 1);
+    VantaDevice device(model, rules, 1);
     device.Start(VantaDevice::Clock::now());
     ASSERT_NE(model.Find(O(c + "4.0.1")), nullptr);
     EXPECT_EQ(model.Find(O("1.3.6.1.2.1.17.7.1.1.4.0"))->number, 1);
@@ -408,16 +408,23 @@ TEST(SimSnmprec, ReadsEveryTagAndReportsBadLines) {
 TEST(SimSnmprec, ShippedDataAndRulesLoadCleanly) {
     BehaviourRules rules;
     const fs::path data = fs::path(VANTA_SIM_DATA_DIR);
-    EXPECT_EQ(rules.Load((data / "vanta-a.rules").string()), std::vector<std::string>{});
+    const auto ruleFiles = WithAreaFiles(data / "vanta-a.rules");
+    EXPECT_GT(ruleFiles.size(), 1u) << "the areas beside the main file";
+    for (const fs::path& file : ruleFiles) {
+        EXPECT_EQ(rules.Load(file.string()), std::vector<std::string>{});
+    }
+    EXPECT_EQ(rules.Check(), std::vector<std::string>{});
     MibModel model;
-    EXPECT_EQ(LoadSnmprec((data / "vanta-a.snmprec").string(), rules.Served(), model),
-              std::vector<std::string>{});
+    for (const fs::path& file : WithAreaFiles(data / "vanta-a.snmprec")) {
+        EXPECT_EQ(LoadSnmprec(file.string(), rules.Served(), model), std::vector<std::string>{});
+    }
     const RowChecks checks = VantaDevice::Checks();
     for (const auto& [entry, table] : rules.Tables()) {
         EXPECT_TRUE(table.check.empty() || checks.count(table.check) == 1) << table.check;
         // Every column a new row needs has a rule.
         for (const auto* column : rules.Columns(table)) {
-            EXPECT_TRUE(column->writable || column->initial || !table.statusColumn)
+            EXPECT_TRUE(column->writable || column->initial || column->indexKey ||
+                        !table.statusColumn)
                 << FormatOid(column->object);
         }
     }

@@ -25,6 +25,8 @@ const std::string kSysUpTime = "1.3.6.1.2.1.1.3.0";
 const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 const std::string kSysLocation = "1.3.6.1.2.1.1.6.0";
 const std::string kTargetAddrRowStatus = "1.3.6.1.6.3.12.1.2.1.9.1";
+const std::string kSetSerialNo = "1.3.6.1.6.3.1.1.6.1.0";
+const std::string kEnableAuthenTraps = "1.3.6.1.2.1.11.30.0";
 const std::string kInAsnParseErrs = "1.3.6.1.2.1.11.6.0";
 const std::string kEngineId = "1.3.6.1.6.3.10.2.1.1.0";
 const std::string kEngineBoots = "1.3.6.1.6.3.10.2.1.2.0";
@@ -100,9 +102,10 @@ struct ExceptionSetCase {
 
 }  // namespace
 
-// The SET that killed the simulator inside net-snmp's target table module,
-// and exception values aimed at the switch's own objects: each is refused,
-// changes nothing, and the simulator goes on answering.
+// The SET that killed the simulator inside net-snmp's target table module
+// (the table is the model's now), and exception values aimed at the
+// switch's own objects and at net-snmp's: each is refused, changes nothing,
+// and the simulator goes on answering.
 TEST(SimHostileSets, ExceptionValuesAreRefusedAndHarmNothing) {
     SimProcess sim;
     ASSERT_FALSE(sim.Address().empty());
@@ -110,14 +113,15 @@ TEST(SimHostileSets, ExceptionValuesAreRefusedAndHarmNothing) {
     const std::string noSuchInstance = wire::Tlv(0x81, "");
     const std::string endOfMibView = wire::Tlv(0x82, "");
     const std::vector<ExceptionSetCase> cases = {
-        // net-snmp's tables are outside every write view: noSuchName, noAccess.
-        {"v1", {{kTargetAddrRowStatus, noSuchObject}}, 2, 1},
-        {"v1", {{kTargetAddrRowStatus, noSuchInstance}}, 2, 1},
-        {"v1", {{kTargetAddrRowStatus, endOfMibView}}, 2, 1},
-        {"v3", {{kTargetAddrRowStatus, noSuchObject}}, 6, 1},
-        {"v3", {{kTargetAddrRowStatus, noSuchInstance}}, 6, 1},
-        {"v3", {{kTargetAddrRowStatus, endOfMibView}}, 6, 1},
+        // net-snmp's objects are outside every write view: noSuchName, noAccess.
+        {"v1", {{kSetSerialNo, noSuchObject}}, 2, 1},
+        {"v1", {{kSetSerialNo, noSuchInstance}}, 2, 1},
+        {"v3", {{kSetSerialNo, endOfMibView}}, 6, 1},
         // The switch's own objects: wrongType, badValue in SNMPv1.
+        {"v1", {{kTargetAddrRowStatus, noSuchObject}}, 3, 1},
+        {"v1", {{kTargetAddrRowStatus, endOfMibView}}, 3, 1},
+        {"v3", {{kTargetAddrRowStatus, noSuchObject}}, 7, 1},
+        {"v3", {{kTargetAddrRowStatus, noSuchInstance}}, 7, 1},
         {"v1", {{kSysLocation, noSuchInstance}}, 3, 1},
         {"v2c", {{kSysName, wire::Octets("changed")}, {kSysLocation, endOfMibView}}, 7, 2},
         {"v3", {{kSysName, wire::Octets("changed")}, {kSysLocation, noSuchObject}}, 7, 2},
@@ -140,18 +144,16 @@ TEST(SimHostileSets, ExceptionValuesAreRefusedAndHarmNothing) {
     EXPECT_EQ(Trimmed(GetV2c(sim, {kSysName}).out), "vanta-a");
 }
 
+// The served subtrees include the SNMPv3 configuration tables, which the
+// model holds; net-snmp's own writable objects stay out of reach.
 TEST(SimHostileSets, WritesReachOnlyTheSwitchsOwnSubtrees) {
     SimProcess sim;
     ASSERT_FALSE(sim.Address().empty());
-    // RowStatus columns of the target, notification, VACM and USM tables.
-    const std::vector<std::string> foreign = {kTargetAddrRowStatus, "1.3.6.1.6.3.13.1.1.1.5.1",
-                                              "1.3.6.1.6.3.16.1.2.1.5.3.1.120",
-                                              "1.3.6.1.6.3.15.1.2.2.1.13.5.128.0.0.0.1.1.120"};
-    for (const auto& oid : foreign) {
+    for (const auto& oid : {kSetSerialNo, kEnableAuthenTraps}) {
         for (const auto& who :
              {V2c("lantern", sim.Address()), V3("vanta-sha-aes", sim.Address())}) {
             const ToolResult set = RunTool(std::vector<std::string>{"snmpset"} + who +
-                                           std::vector<std::string>{oid, "i", "4"});
+                                           std::vector<std::string>{oid, "i", "1"});
             EXPECT_NE(set.err.find("noAccess"), std::string::npos) << oid << ": " << set.err;
         }
     }
@@ -235,6 +237,72 @@ TEST(SimEngine, KeepsItsIdAndCountsBootsInTheStateFolder) {
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_NE(damaged.err.find("engine-id"), std::string::npos) << damaged.err;
     EXPECT_EQ(damaged.out, "");
+    fs::remove_all(state);
+}
+
+// A kept state folder is the switch's saved configuration: what sets
+// created survives a restart (a community, a user and its changed key, a
+// row of the switch's own), a volatile row does not.
+TEST(SimState, RowsCreatedSurviveARestart) {
+    const fs::path state = FreshFolder("rows");
+    const std::vector<std::string> args = {"--state", state.string()};
+    const std::string sysLogStatus = "1.3.6.1.4.1.99917.12.12.2.1.7.3";
+    const std::string volatileNotify = "1.3.6.1.6.3.13.1.1.1.5.118";
+    const auto keyed = [](const std::string& user, const std::string& auth) {
+        return std::vector<std::string>{"-v3", "-u", user, "-l", "authNoPriv", "-a", "SHA",
+                                        "-A",  auth, "-t", "1",  "-r",         "0"};
+    };
+    {
+        SimProcess sim(args);
+        ASSERT_FALSE(sim.Address().empty()) << sim.Stderr();
+        const auto set = [&](std::vector<std::string> words) {
+            const ToolResult run = RunTool(words);
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+        };
+        const auto admin =
+            keyed("vanta-sha-aes", "sha-auth-secret") + std::vector<std::string>{sim.Address()};
+        set(std::vector<std::string>{"snmpset"} + V2c("lantern", sim.Address()) +
+            std::vector<std::string>{sysLogStatus,
+                                     "i",
+                                     "4",
+                                     "1.3.6.1.4.1.99917.12.12.2.1.2.3",
+                                     "a",
+                                     "192.0.2.3",
+                                     "1.3.6.1.6.3.18.1.1.1.2.107",
+                                     "s",
+                                     "kept",
+                                     "1.3.6.1.6.3.18.1.1.1.3.107",
+                                     "s",
+                                     "vanta-reader",
+                                     "1.3.6.1.6.3.18.1.1.1.8.107",
+                                     "i",
+                                     "4",
+                                     volatileNotify,
+                                     "i",
+                                     "4",
+                                     "1.3.6.1.6.3.13.1.1.1.4.118",
+                                     "i",
+                                     "2"});
+        set(std::vector<std::string>{"snmpusm"} + admin +
+            std::vector<std::string>{"create", "keeper", "vanta-sha-aes"});
+        set(std::vector<std::string>{"snmpusm", "-Ca"} + admin +
+            std::vector<std::string>{"passwd", "sha-auth-secret", "keeper-secret", "keeper"});
+        set(std::vector<std::string>{"snmpvacm"} + admin +
+            std::vector<std::string>{"createSec2Group", "3", "keeper", "vanta-readers"});
+    }
+    SimProcess sim(args);
+    ASSERT_FALSE(sim.Address().empty()) << sim.Stderr();
+    EXPECT_EQ(Trimmed(GetV2c(sim, {sysLogStatus}).out), "1");
+    EXPECT_EQ(Trimmed(RunTool(std::vector<std::string>{"snmpget", "-Oqv"} +
+                              V2c("kept", sim.Address()) + std::vector<std::string>{kSysName})
+                          .out),
+              "vanta-a");
+    const ToolResult user =
+        RunTool(std::vector<std::string>{"snmpget", "-Oqv"} + keyed("keeper", "keeper-secret") +
+                std::vector<std::string>{sim.Address(), kSysName});
+    EXPECT_EQ(Trimmed(user.out), "vanta-a") << user.err;
+    EXPECT_EQ(Trimmed(GetV2c(sim, {volatileNotify}).out),
+              "No Such Instance currently exists at this OID");
     fs::remove_all(state);
 }
 

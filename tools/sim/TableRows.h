@@ -1,0 +1,31 @@
+#pragma once
+
+#include <set>
+#include <vector>
+
+#include "BehaviourRules.h"
+#include "MibModel.h"
+#include "SetTransaction.h"
+
+namespace vsim {
+
+// The rows of a table in the model, each as the index that follows the
+// column arc.
+std::set<Oid> RowIndexes(const MibModel& model, const TableRule& table);
+
+RowView ReadRow(const MibModel& model, const TableRule& table, const Oid& index);
+
+// A new row's columns before a manager writes any: the defaults, and the
+// columns that repeat a key of the index.
+RowView NewRow(const BehaviourRules& rules, const TableRule& table, const Oid& index);
+
+// The index of the parent row of a row: its leading keys.
+std::optional<Oid> ParentIndex(const TableRule& table, const TableRule& parent, const Oid& index);
+
+// Brings every table that augments another to exactly that table's rows
+// (new rows get their columns' defaults, rows whose base row is gone are
+// removed), and removes the rows whose parent row is gone. Returns whether
+// anything changed.
+bool SyncAugmentingTables(MibModel& model, const BehaviourRules& rules);
+
+}  // namespace vsim
