@@ -1,6 +1,7 @@
 #include "ConfigWinTestSupport.h"
 
 #include "CvSNMPRequest.h"
+#include "TSNMPPanel.h"
 
 namespace gui_test {
 
@@ -79,6 +80,10 @@ std::map<std::string, std::string> VlanStates() {
 
 void OnModal(const std::function<void(QDialog&)>& action) {
     CvModal::SetShownHook(action);
+}
+
+TSNMPPanel* DialogPanel(QDialog& dialog) {
+    return dialog.findChild<TSNMPPanel*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 }  // namespace gui_test

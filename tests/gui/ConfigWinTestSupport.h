@@ -11,6 +11,8 @@
 #include "CvSNMPVar.h"
 #include "GuiTestSupport.h"
 
+class TSNMPPanel;
+
 // Tables and helpers shared by the tests of the generic configuration windows.
 namespace gui_test {
 
@@ -43,5 +45,8 @@ std::map<std::string, std::string> VlanStates();
 
 // Acts inside modal dialogs shown through CvModal; cleared by GuiTest.
 void OnModal(const std::function<void(QDialog&)>& action);
+
+// The frame a dialog of a table page was built with.
+TSNMPPanel* DialogPanel(QDialog& dialog);
 
 }  // namespace gui_test

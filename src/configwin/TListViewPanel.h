@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFrame>
+
+#include <cstdint>
+#include <string>
+
+class CvSNMPRequest2Edits;
+class ListView;
+class TCtrlBtnPanel;
+
+// Holds the list view of a table page, bound to the page's binding: one
+// line per table row at every read. Knows which status column and labels
+// create and destroy rows.
+class TListViewPanel : public QFrame {
+public:
+    static constexpr int kMaxWidth = 450;
+    static constexpr int kHeight = 350;
+    static constexpr int kPixelsPerCaptionChar = 8;
+
+    TListViewPanel(QWidget* owner, CvSNMPRequest2Edits* binding);
+
+    virtual void ArrangeCtrlBtn(TCtrlBtnPanel* buttons);
+
+    ::ListView* ListView;
+    std::int32_t AddColumn = -1;
+    std::int32_t DeleteColumn = -1;
+    std::string AddStatus;
+    std::string DeleteStatus;
+};
