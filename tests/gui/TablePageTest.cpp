@@ -1,10 +1,11 @@
 // The table page of the generic window against the simulator: the walk into
 // the list, Add, Edit and Delete through RowStatus on the static VLAN table,
-// the status items of the edit dialog, the line hint, and a close that
-// arrives while the walk is running.
+// the status items of the edit dialog, the line hint, the clipboard copy,
+// and a close that arrives while the walk is running.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -273,6 +274,27 @@ TEST_F(TablePageTest, LineHintPadsShorterCaptionsWithTabs) {
     QHelpEvent rest(QEvent::ToolTip, onLine, lines->mapToGlobal(onLine));
     QApplication::sendEvent(lines, &rest);
     EXPECT_EQ(QToolTip::text(), page.LineHint(2));
+}
+
+TEST_F(TablePageTest, CopyPutsTheHeaderAndTheLinesOnTheClipboard) {
+    TSNMPListViewPanel& page = Open(kPortPage);
+    TListViewPanel& panel = *page.ListPanel;
+    EXPECT_EQ(panel.CopyAction->text(), "Copy");
+    EXPECT_EQ(panel.CopyAction->shortcut(), QKeySequence(QKeySequence::Copy));
+    EXPECT_TRUE(List(page).actions().contains(panel.CopyAction));
+    EXPECT_EQ(List(page).contextMenuPolicy(), Qt::ActionsContextMenu);
+
+    panel.CopyAction->trigger();
+    const QStringList all = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(all.size(), 27) << "header, 25 lines, and the end of the last line";
+    EXPECT_EQ(all[0], "Port\tState");
+    EXPECT_EQ(all[3], "3\t" + List(page).SubItem(2, 0));
+    EXPECT_EQ(all[26], "");
+
+    List(page).SelectLine(4);
+    panel.CopyAction->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Port\tState\n5\t" + List(page).SubItem(4, 0) + "\n");
 }
 
 TEST_F(TablePageTest, ACloseDuringTheWalkWaitsForItAndFreesTheBindings) {
