@@ -11,7 +11,8 @@
 # Traffic goes to 127.0.0.1 only; the agent is stopped by its PID on exit.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
+source "$(dirname "$0")/agent.sh"
+root=$bench_root
 build_dir=${1:-"$root/build-release"}
 rows=${ROWS:-10000}
 reps=${REPS:-5}
@@ -19,85 +20,16 @@ latency_count=${LATENCY_COUNT:-500}
 ratio_target=1.10
 latency_target_us=1000
 
-fail() {
-    echo "walk.sh: $*" >&2
-    exit 1
-}
-
-for tool in snmptable snmpget python3 awk; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh)"
-done
-simd=$(command -v snmpsim-command-responder || command -v snmpsimd || true)
-[[ -n "$simd" ]] || fail "snmpsim is missing (apt-get install snmpsim)"
+command -v snmptable >/dev/null || fail "snmptable is missing (scripts/install-deps.sh)"
 [[ "$rows" =~ ^[0-9]+$ && "$rows" -ge 1 && "$rows" -le 100000 ]] || fail "bad ROWS"
 [[ "$reps" =~ ^[0-9]+$ && "$reps" -ge 1 && "$reps" -le 50 ]] || fail "bad REPS"
 
-work=$(mktemp -d)
-sim_pid=
-cleanup() {
-    if [[ -n "$sim_pid" ]]; then
-        kill "$sim_pid" 2>/dev/null || true
-        for _ in $(seq 1 50); do  # snmpsim takes a moment to stop
-            kill -0 "$sim_pid" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill -KILL "$sim_pid" 2>/dev/null || true
-        wait "$sim_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-# A fair comparison needs an optimised build without sanitizers.
-echo "== building (Release, no sanitizers) in $build_dir"
-"$root/scripts/build.sh" "$build_dir" -DCMAKE_BUILD_TYPE=Release -DVANTA_SANITIZE=OFF \
-    -DVANTA_WERROR=ON -DVANTA_BUILD_TESTS=OFF >"$work/build.log" 2>&1 || {
-    tail -30 "$work/build.log" >&2
-    fail "build failed"
-}
+bench_build_release "$build_dir"
 cli="$build_dir/tools/cli/vanta-cli"
 latency="$build_dir/bench/async_latency"
 [[ -x "$cli" && -x "$latency" ]] || fail "vanta-cli or async_latency not built"
 
-# snmpsim drops root; the agent user must read the data and write its index.
-chmod 755 "$work"
-mkdir -p "$work/data" "$work/cache" "$work/conf" "$work/state"
-python3 "$root/bench/gen_table.py" "$rows" "$work/data/bench.snmprec"
-chmod -R a+rX "$work/data"
-sim_user=()
-if [[ $(id -u) -eq 0 ]]; then
-    chown nobody "$work/cache"
-    sim_user=(--process-user=nobody --process-group=nogroup)
-fi
-
-port=$(python3 -c 'import socket; s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
-s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-agent="127.0.0.1:$port"
-community=bench  # the .snmprec file name
-
-"$simd" "${sim_user[@]}" --data-dir="$work/data" --cache-dir="$work/cache" \
-    --agent-udpv4-endpoint="$agent" --logging-method=null >"$work/sim.log" 2>&1 &
-sim_pid=$!
-
-# snmptable and snmpget read no host configuration and keep their state here.
-export SNMPCONFPATH="$work/conf" SNMP_PERSISTENT_DIR="$work/state" MIBS=""
-
-ready=0
-for _ in $(seq 1 60); do
-    if snmpget -v1 -c "$community" -t 1 -r 0 "$agent" 1.3.6.1.4.1.99999.2.0 >/dev/null 2>&1; then
-        ready=1
-        break
-    fi
-    kill -0 "$sim_pid" 2>/dev/null || break
-    sleep 0.5
-done
-[[ $ready -eq 1 ]] || {
-    cat "$work/sim.log" >&2
-    fail "snmpsim did not answer on $agent"
-}
-
-entry=1.3.6.1.4.1.99999.1.1
+bench_start_agent "$rows"
 ours=("$cli" -v 1 -c "$community" -t 100 -r 1 "$agent" read 2 1 "$entry.1:2:1"
     "$entry.2:0x4C:2" "$entry.3:0x41:2" "$entry.4:2:2:1=up;2=down" "$entry.5:0x40:2")
 # -Cf: no column alignment; -CH: no headings; -Ci: the index first, as ours prints it.
@@ -131,14 +63,6 @@ for i in $(seq 1 "$reps"); do
         "snmptable $(tail -1 "$work/theirs.times" | cut -d' ' -f1) s"
 done
 
-median() {  # column $1 of file $2
-    awk -v c="$1" '{ print $c }' "$2" | sort -g | awk '{ v[NR] = $1 }
-        END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
-}
-cpu_median() {
-    awk '{ print $2 + $3 }' "$1" | sort -g | awk '{ v[NR] = $1 }
-        END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
-}
 ours_s=$(median 1 "$work/ours.times")
 theirs_s=$(median 1 "$work/theirs.times")
 ratio=$(awk -v a="$ours_s" -v b="$theirs_s" 'BEGIN { printf "%.3f", a / b }')

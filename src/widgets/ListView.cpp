@@ -1,8 +1,13 @@
 #include "ListView.h"
 
 #include <QHeaderView>
+#include <QTimer>
 
-ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
+#include <utility>
+
+ListView::ListView(QWidget* parent) : QTreeWidget(parent), FBatchTimer(new QTimer(this)) {
+    FBatchTimer->setSingleShot(true);
+    connect(FBatchTimer, &QTimer::timeout, this, [this] { FlushLines(); });
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -38,6 +43,25 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent) {
     });
 }
 
+ListView::~ListView() {
+    qDeleteAll(FWaiting);
+}
+
+void ListView::SetBatchedLines(bool batched) {
+    FBatched = batched;
+    if (!batched) {
+        FlushLines();
+    }
+}
+
+void ListView::FlushLines() {
+    FBatchTimer->stop();
+    if (!FWaiting.isEmpty()) {
+        const QList<QTreeWidgetItem*> lines = std::exchange(FWaiting, {});
+        addTopLevelItems(lines);
+    }
+}
+
 void ListView::AddColumn(const QString& caption, int width) {
     const int column = columnCount();
     setColumnCount(column + 1);
@@ -61,28 +85,45 @@ QString ListView::ColumnCaption(int column) const {
 
 int ListView::AddLine(const QStringList& texts) {
     auto* line = new QTreeWidgetItem(texts);
-    addTopLevelItem(line);
-    return topLevelItemCount() - 1;
+    if (!FBatched) {
+        addTopLevelItem(line);
+        return topLevelItemCount() - 1;
+    }
+    FWaiting.append(line);
+    if (!FBatchTimer->isActive()) {
+        FBatchTimer->start(kBatchMs);
+    }
+    return LineCount() - 1;
 }
 
 void ListView::ClearLines() {
+    FBatchTimer->stop();
+    qDeleteAll(std::exchange(FWaiting, {}));
     FSelected = -1;
     clear();
 }
 
+const QTreeWidgetItem* ListView::Line(int line) const {
+    const int shown = topLevelItemCount();
+    if (line < shown) {
+        return topLevelItem(line);
+    }
+    return line - shown < FWaiting.size() ? FWaiting.at(line - shown) : nullptr;
+}
+
 QString ListView::Caption(int line) const {
-    const QTreeWidgetItem* item = topLevelItem(line);
+    const QTreeWidgetItem* item = Line(line);
     return item != nullptr ? item->text(0) : QString();
 }
 
 QString ListView::SubItem(int line, int index) const {
-    const QTreeWidgetItem* item = topLevelItem(line);
+    const QTreeWidgetItem* item = Line(line);
     return item != nullptr ? item->text(index + 1) : QString();
 }
 
 QStringList ListView::LineTexts(int line) const {
     QStringList texts;
-    if (const QTreeWidgetItem* item = topLevelItem(line)) {
+    if (const QTreeWidgetItem* item = Line(line)) {
         for (int c = 0; c < columnCount(); ++c) {
             texts << item->text(c);
         }
@@ -96,6 +137,7 @@ int ListView::SelectedLine() const {
 }
 
 void ListView::SelectLine(int line) {
+    FlushLines();
     if (QTreeWidgetItem* item = topLevelItem(line)) {
         setCurrentItem(item);
         item->setSelected(true);

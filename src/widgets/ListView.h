@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 #include <QTreeWidget>
 
 #include <functional>
+
+class QTimer;
 
 // A list view in report style: columns with captions, one line per row with
 // a caption (column 0) and sub-items (the other columns), whole-line
@@ -14,6 +17,7 @@ public:
     using SelectHandler = std::function<void(ListView&, int line, bool selected)>;
 
     explicit ListView(QWidget* parent = nullptr);
+    ~ListView() override;
 
     int ColumnCount() const { return columnCount(); }
     // Appends a column; a negative width fits the column to its caption.
@@ -22,7 +26,15 @@ public:
     QString ColumnCaption(int column) const;
     int ColumnWidth(int column) const { return columnWidth(column); }
 
-    int LineCount() const { return topLevelItemCount(); }
+    // Batched: added lines reach the view together, at most kBatchMs after the
+    // first of them, so that a long walk does not lay out and paint the list
+    // once per line. The line accessors below include lines still waiting.
+    static constexpr int kBatchMs = 100;
+    void SetBatchedLines(bool batched);
+    // Puts waiting lines into the view now.
+    void FlushLines();
+
+    int LineCount() const { return topLevelItemCount() + static_cast<int>(FWaiting.size()); }
     int AddLine(const QStringList& texts);
     void ClearLines();
     QString Caption(int line) const;
@@ -35,5 +47,10 @@ public:
     SelectHandler OnSelectItem;
 
 private:
+    const QTreeWidgetItem* Line(int line) const;
+
     int FSelected = -1;
+    bool FBatched = false;
+    QList<QTreeWidgetItem*> FWaiting;
+    QTimer* FBatchTimer;
 };

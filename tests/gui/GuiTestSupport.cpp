@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "CvBeep.h"
+#include "CvModal.h"
 #include "CvSNMPSession.h"
 #include "CvSNMPSettings.h"
 
@@ -65,6 +66,7 @@ void GuiTest::SetUp() {
 
 void GuiTest::TearDown() {
     CvMessageBox::SetResponder(nullptr);
+    CvModal::SetShownHook(nullptr);
     SetBeepHearer(nullptr);
     DestroyGlobalSession();
     FStateDir.reset();

@@ -1,6 +1,7 @@
 // The stand-in controls behave as the bindings rely on.
 #include <gtest/gtest.h>
 
+#include "GuiTestSupport.h"
 #include "ListView.h"
 #include "RadioGroup.h"
 
@@ -23,6 +24,32 @@ TEST(WidgetsTest, ListViewReportsSelectionChangesOfLines) {
     EXPECT_EQ(list.SubItem(1, 0), "two");
     EXPECT_EQ(list.ColumnWidth(1), 80);
     EXPECT_GT(list.ColumnWidth(0), 0);
+}
+
+TEST(WidgetsTest, BatchedListViewShowsWaitingLinesTogetherAndAnswersForThemAtOnce) {
+    ListView list;
+    list.AddColumn("Index", -1);
+    list.SetBatchedLines(true);
+    int insertions = 0;
+    QObject::connect(list.model(), &QAbstractItemModel::rowsInserted, &list, [&] { ++insertions; });
+    for (int i = 1; i <= 3; ++i) {
+        list.AddLine({QString::number(i)});
+    }
+    EXPECT_EQ(list.LineCount(), 3);
+    EXPECT_EQ(list.topLevelItemCount(), 0) << "not in the view yet";
+    EXPECT_EQ(list.Caption(2), "3");
+    EXPECT_EQ(list.LineTexts(1), QStringList{"2"});
+    EXPECT_TRUE(gui_test::PumpUntil([&] { return list.topLevelItemCount() == 3; }));
+    EXPECT_EQ(insertions, 1) << "one insertion for the batch";
+
+    list.AddLine({"4"});
+    list.SelectLine(3);
+    EXPECT_EQ(list.SelectedLine(), 3) << "selecting a waiting line shows it first";
+    list.AddLine({"5"});
+    list.ClearLines();
+    EXPECT_EQ(list.LineCount(), 0);
+    list.FlushLines();
+    EXPECT_EQ(list.topLevelItemCount(), 0) << "cleared lines never arrive";
 }
 
 TEST(WidgetsTest, RadioGroupIndexCanReturnToNone) {

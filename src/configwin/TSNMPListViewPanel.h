@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "TSNMPEditorPanel.h"
+
+class QDialog;
+class TListViewPanel;
+
+// The page of a table: a list with one line per row, Refresh, and Add,
+// Edit and Delete through the RowStatus column. Add and Edit open modal
+// dialogs that borrow the page's editor rows.
+class TSNMPListViewPanel : public TSNMPEditorPanel {
+public:
+    using Hook = std::function<void()>;
+
+    // How long the edit dialog waits for a running read of the page.
+    static constexpr int kEditWaitMs = 1000;
+
+    TSNMPListViewPanel(QWidget* owner, CvSNMPRequest2Edits* binding);
+    ~TSNMPListViewPanel() override;
+
+    // `status` must be a label of the status column's drop-down list.
+    void SetAddStatus(std::int32_t column, const std::string& status);
+    void SetDeleteStatus(std::int32_t column, const std::string& status);
+
+    void RefreshTable();
+    void AddRow();
+    void EditRow();
+    void DeleteRow();
+    // The hint of a line: one "caption<TABs>  value" line per column.
+    QString LineHint(int line) const;
+
+    TListViewPanel* ListPanel;
+    Hook BeforeAdd;
+    Hook AfterAdd;
+    Hook BeforeEdit;
+    Hook AfterEdit;
+
+protected:
+    void RefreshClick() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SelectionChanged();
+    void LineClicked();
+    void CountLines();
+    void SetLineButtons(bool enabled);
+    // Stops a running read of the page, waiting for it at most kEditWaitMs.
+    void StopRunningRead();
+    void RunAddDialog();
+    void ShowAddDialog(QDialog& dialog);
+    void RunEditDialog();
+    void ShowEditDialog(QDialog& dialog);
+    // The dialog's own frame on the page's binding and message area.
+    TSNMPPanel* BuildDialogPanel(QDialog& dialog);
+    // Takes the editor back from a dialog and re-reads the table.
+    void EndDialog();
+    QString OwnerCaption() const;
+};
