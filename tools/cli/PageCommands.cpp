@@ -54,7 +54,10 @@ std::string ShownLine(const CvSNMPVarList& vars, bool labels) {
 std::string SelectionText(const std::vector<std::int32_t>& selection) {
     std::string text;
     for (const std::int32_t i : selection) {
-        text += (text.empty() ? "" : ",") + std::to_string(i);
+        if (!text.empty()) {
+            text += ',';
+        }
+        text += std::to_string(i);
     }
     return text;
 }
