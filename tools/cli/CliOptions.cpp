@@ -566,7 +566,10 @@ bool CheckValues(const CliCommand& command, std::string& error) {
         bool isLabel = false;
         for (const auto& [number, label] : var.Options) {
             isLabel = isLabel || EqualsNoCase(label, var.Value);
-            labels += (labels.empty() ? "" : ", ") + label;
+            if (!labels.empty()) {
+                labels += ", ";
+            }
+            labels += label;
         }
         const std::string problem = isLabel ? "" : ValueProblem(var.Syntax, var.Value);
         if (!problem.empty()) {
