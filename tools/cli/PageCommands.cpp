@@ -8,7 +8,10 @@ namespace {
 std::string OptionsText(const CvOptionList* options) {
     std::string text;
     for (std::int32_t i = 0; options != nullptr && i < options->Count(); ++i) {
-        text += (i == 0 ? "" : ";") + options->ValueText(i) + "=" + options->Pair(i).Label;
+        if (i > 0) {
+            text += ';';
+        }
+        text += options->ValueText(i) + "=" + options->Pair(i).Label;
     }
     return text;
 }
@@ -44,7 +47,10 @@ std::string ShownLine(const CvSNMPVarList& vars, bool labels) {
     bool first = true;
     for (std::int32_t i = 0; i < vars.GetCount(); ++i) {
         if (vars.IsShown(i)) {
-            line += (first ? "" : "\t") + Escaped(labels ? vars.Item(i).Label : vars.Item(i).Value);
+            if (!first) {
+                line += '\t';
+            }
+            line += Escaped(labels ? vars.Item(i).Label : vars.Item(i).Value);
             first = false;
         }
     }
