@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+
+class QMainWindow;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class StatusBar;
+class TPanelVantaAForm;
+struct TMainWindowValues;
+
+// The main window's side of the front panel: its port buttons, the panel
+// forms placed in ScrollBox1, the port pop-up menu and the refresh.
+class CvUnitPanels : public QObject {
+public:
+    struct Host {
+        QMainWindow* MainWindow = nullptr;
+        QScrollArea* ScrollBox1 = nullptr;
+        StatusBar* Status = nullptr;           // panel 0 takes the LED and set-up messages
+        TMainWindowValues* Values = nullptr;  // scale, address, FWindowTitle for the port pages
+    };
+
+    explicit CvUnitPanels(const Host& host);
+    ~CvUnitPanels() override;  // CloseUnitPanels
+
+    QList<QToolButton*> PortButtonList;
+    QList<TPanelVantaAForm*> PanelFormList;
+    TPanelVantaAForm* LastPanelForm = nullptr;
+    bool PanelCreated = false;
+    QMenu* PortInfoPopupMenu = nullptr;
+
+    // First activation only: CreateUnitPanel, AssignPortPopupMenu,
+    // HookPortButtons. True when it did so.
+    bool FormActivate();
+
+    void CreateUnitPanel();
+    void AssignPortPopupMenu();
+    void HookPortButtons();
+    void PortButtonClick(QToolButton* sender);
+    void ReleasePortButtons();
+    void CloseUnitPanels();
+    // Asks first; true when the panel was rebuilt (the caller then re-applies
+    // its menu rules).
+    bool RefreshPanel1Click();
+    void PortInformation2Click();
+    void PortConfiguration1Click();
+};
