@@ -31,6 +31,9 @@ bool Show(Kind kind, QWidget* owner, const QString& text) {
         case Kind::Warning:
             box.setIcon(QMessageBox::Warning);
             break;
+        case Kind::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
         case Kind::Confirmation:
             box.setIcon(QMessageBox::Question);
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -55,6 +58,10 @@ void Information(QWidget* owner, const QString& text) {
 
 void Warning(QWidget* owner, const QString& text) {
     Show(Kind::Warning, owner, text);
+}
+
+void Error(QWidget* owner, const QString& text) {
+    Show(Kind::Error, owner, text);
 }
 
 bool Confirm(QWidget* owner, const QString& text) {

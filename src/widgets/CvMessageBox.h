@@ -10,7 +10,7 @@ class QWidget;
 // program's file name, and a test can answer the boxes instead of a person.
 namespace CvMessageBox {
 
-enum class Kind { Plain, Information, Warning, Confirmation };
+enum class Kind { Plain, Information, Warning, Error, Confirmation };
 
 struct Shown {
     Kind Type;
@@ -28,6 +28,8 @@ void SetResponder(Responder responder);
 void Plain(QWidget* owner, const QString& text);
 void Information(QWidget* owner, const QString& text);
 void Warning(QWidget* owner, const QString& text);
+// The error box of a failure that ends the program.
+void Error(QWidget* owner, const QString& text);
 // OK and Cancel; true for OK.
 bool Confirm(QWidget* owner, const QString& text);
 
