@@ -65,10 +65,14 @@ QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
     return panel;
 }
 
-// A combo port side without its LED.
+// A combo port side without its LED: black, bevels included, so that it
+// does not pass for an unlit LED.
 void PaintBlack(QWidget* panel) {
     QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::black);
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Light, QPalette::Midlight,
+                                           QPalette::Mid, QPalette::Dark, QPalette::Shadow}) {
+        palette.setColor(role, Qt::black);
+    }
     panel->setPalette(palette);
 }
 
