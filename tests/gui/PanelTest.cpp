@@ -234,6 +234,23 @@ TEST_F(PanelTest, OnePortButtonAtATimeIsPressed) {
     EXPECT_EQ(pressed(), "");
 }
 
+TEST_F(PanelTest, PanelsThatGoTakeTheirButtonsOffTheLists) {
+    Activate();
+    Panels->CloseUnitPanels();
+    EXPECT_TRUE(Panels->PanelFormList.isEmpty());
+    EXPECT_TRUE(Panels->PortButtonList.isEmpty());
+    Panels->ReleasePortButtons();  // nothing left to touch
+
+    // A panel freed with the window that holds it.
+    Panels->CreateUnitPanel();
+    ASSERT_EQ(Panels->PortButtonList.size(), 28);
+    delete Box;
+    Box = nullptr;
+    EXPECT_TRUE(Panels->PanelFormList.isEmpty());
+    EXPECT_TRUE(Panels->PortButtonList.isEmpty());
+    EXPECT_EQ(Panels->LastPanelForm, nullptr);
+}
+
 struct PortPageCase {
     int ButtonNumber;
     const char* Action;
