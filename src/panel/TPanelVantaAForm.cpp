@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
@@ -80,11 +81,14 @@ void WaitWhileBusy(const CvSNMPRequest2Controls& request) {
     if (!request.Busy || QCoreApplication::instance() == nullptr) {
         return;
     }
-    // The exchange ends at its time-out at the latest; the timer keeps the
-    // loop waking up meanwhile.
+    // The exchange ends at its last time-out at the latest; the bound holds
+    // even if no completion ever comes (the session went first).
+    const CvSNMPRequest& exchange = *request.Request;
+    const QDeadlineTimer deadline(
+        static_cast<qint64>(exchange.Timeout) * 10 * (exchange.Retries + 1) + 1000);
     QTimer wakeUp;
     wakeUp.start(10);
-    while (request.Busy) {
+    while (request.Busy && !deadline.hasExpired()) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
 }
