@@ -2,13 +2,15 @@
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
+#include <QToolButton>
 
 class QMainWindow;
 class QMenu;
 class QScrollArea;
-class QToolButton;
 class StatusBar;
 class TPanelVantaAForm;
+struct CvSNMPVarDesc;
 struct TMainWindowValues;
 
 // The main window's side of the front panel: its port buttons, the panel
@@ -18,7 +20,7 @@ public:
     struct Host {
         QMainWindow* MainWindow = nullptr;
         QScrollArea* ScrollBox1 = nullptr;
-        StatusBar* Status = nullptr;           // panel 0 takes the LED and set-up messages
+        StatusBar* Status = nullptr;          // panel 0 takes the LED and set-up messages
         TMainWindowValues* Values = nullptr;  // scale, address, FWindowTitle for the port pages
     };
 
@@ -30,6 +32,8 @@ public:
     TPanelVantaAForm* LastPanelForm = nullptr;
     bool PanelCreated = false;
     QMenu* PortInfoPopupMenu = nullptr;
+    // The port button the pop-up menu was last opened on.
+    QPointer<QToolButton> PopupComponent;
 
     // First activation only: CreateUnitPanel, AssignPortPopupMenu,
     // HookPortButtons. True when it did so.
@@ -46,4 +50,11 @@ public:
     bool RefreshPanel1Click();
     void PortInformation2Click();
     void PortConfiguration1Click();
+
+private:
+    void OpenPortPage(const char* title, const CvSNMPVarDesc* table, int labelWidening);
+    void ShowFailure(const QString& text);
+
+    Host FHost;
+    bool FRefreshing = false;
 };
