@@ -13,14 +13,28 @@
 
 namespace {
 
+// One holder, so that at the program's end the pump goes before the session
+// it refers to, whichever was asked for first.
+struct GlobalSlots {
+    std::unique_ptr<SnmpSession> Session;
+    std::unique_ptr<SnmpEventProcessor> Processor;
+    ~GlobalSlots() {
+        Processor.reset();
+        Session.reset();
+    }
+};
+
+GlobalSlots& Slots() {
+    static GlobalSlots holder;
+    return holder;
+}
+
 std::unique_ptr<SnmpSession>& SessionSlot() {
-    static std::unique_ptr<SnmpSession> session;
-    return session;
+    return Slots().Session;
 }
 
 std::unique_ptr<SnmpEventProcessor>& ProcessorSlot() {
-    static std::unique_ptr<SnmpEventProcessor> processor;
-    return processor;
+    return Slots().Processor;
 }
 
 // Session errors come before the catalogue files are read, so they always
