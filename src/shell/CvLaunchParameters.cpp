@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <limits>
+#include <string_view>
 
 #include "CvIni.h"
 #include "CvRegistry.h"
@@ -179,6 +180,31 @@ void ApplyLaunchArguments(const std::vector<std::string>& args, const std::strin
             s.Security.Version = static_cast<std::uint8_t>(ToInteger(ValueOf(arg, "/v")));
         } else if (IsV3(s)) {
             ApplyV3Switch(arg, s);
+        }
+    }
+}
+
+const char* SwitchOfArgument(const std::string& arg) {
+    static constexpr const char* kOrder[] = {"/I", "/R", "/W", "/v", "/t", "/c", "/d",
+                                             "/m", "/l", "/n", "/A", "/P", "/a", "/p"};
+    for (const char* sw : kOrder) {
+        if (Contains(arg, sw)) {
+            return sw;
+        }
+    }
+    return nullptr;
+}
+
+void ScrubPassPhrases(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const char* sw = SwitchOfArgument(arg);
+        if (sw == nullptr || (std::string_view(sw) != "/A" && std::string_view(sw) != "/P")) {
+            continue;
+        }
+        // Same length: the memory behind the arguments cannot grow.
+        for (std::size_t k = arg.find(sw) + 2; k < arg.size(); ++k) {
+            argv[i][k] = '*';
         }
     }
 }

@@ -59,6 +59,15 @@ public:
 void ApplyLaunchArguments(const std::vector<std::string>& args, const std::string& hostConfigFolder,
                           CvLaunchState& state);
 
+// The switch an argument stands for by the rules above ("/I", "/R", ...,
+// "/p"), whether or not it would be applied; null when it contains none.
+const char* SwitchOfArgument(const std::string& arg);
+
+// Overwrites the values of the pass-phrase arguments ("/A", "/P") in the
+// process's own argument memory, so that the process list no longer shows
+// them; the values parsed before stay as they are.
+void ScrubPassPhrases(int argc, char** argv);
+
 // The module folder (its catalogues and help) and the host's configuration
 // folder, from the registry; "" when the keys are missing.
 std::string ModuleFolder(const CvRegistry& registry);
