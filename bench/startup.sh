@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Start-up of the module: the time from process start to the first LED
+# colours painted from a reply of vanta-sim, side by side with a bare Qt main
+# window of the same size that shows and quits (the toolkit's floor). Prints
+# both medians and the ratio (targets: first LEDs < 0.5 s, ratio <= 2), then
+# the CPU the idle module uses over 30 s.
+#
+#   bench/startup.sh [BUILD_DIR]   default: build-release/ in the repository
+#   environment:  REPS (15)  IDLE_S (30)
+set -euo pipefail
+
+source "$(dirname "$0")/agent.sh"
+build_dir=${1:-"$bench_root/build-release"}
+reps=${REPS:-15}
+idle_s=${IDLE_S:-30}
+[[ "$reps" =~ ^[0-9]+$ && "$reps" -ge 1 && "$reps" -le 100 ]] || fail "bad REPS"
+[[ "$idle_s" =~ ^[0-9]+$ && "$idle_s" -ge 1 && "$idle_s" -le 600 ]] || fail "bad IDLE_S"
+
+bench_build_release "$build_dir"
+manager="$build_dir/src/vanta-manager"
+floor="$build_dir/bench/qt_floor"
+sim="$build_dir/tools/sim/vanta-sim"
+[[ -x "$manager" && -x "$floor" && -x "$sim" ]] || fail "vanta-manager, qt_floor or vanta-sim not built"
+
+"$sim" --listen 127.0.0.1:0 --state "$work/state" >"$work/banner" 2>"$work/sim.err" &
+sim_pid=$!
+for _ in $(seq 100); do
+    grep -q "listening on" "$work/banner" && break
+    sleep 0.1
+done
+port=$(sed -n 's/^vanta-sim listening on udp:127.0.0.1://p' "$work/banner")
+[[ -n "$port" ]] || fail "vanta-sim did not start: $(cat "$work/sim.err")"
+
+# The host's side: a registry file and the device's .cfg file.
+mkdir -p "$work/Conf/MBF"
+printf '[SOFTWARE\\Corvane\\Quillon5.1\\MibFile]\nPath=%s/Conf/MBF/\n' "$work" >"$work/registry.ini"
+printf '[Program Information]\nAgentPort=%s\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n' \
+    "$port" >"$work/Conf/MBF/127.0.0.1.cfg"
+export QT_QPA_PLATFORM=offscreen VANTA_REGISTRY="$work/registry.ini"
+cd "$work"
+launch=("$manager" /I127.0.0.1 /Rvesper /Wlantern)
+
+echo "== start-up to the first LED colours: vanta-manager against vanta-sim on port $port"
+VANTA_EXIT_AFTER_FIRST_LEDS=1 "${launch[@]}" >/dev/null 2>&1 || fail "vanta-manager did not paint LEDs"
+TIMEFORMAT='%R %U %S'
+: >"$work/manager.times"
+: >"$work/floor.times"
+for i in $(seq 1 "$reps"); do
+    { time "$floor" >/dev/null 2>&1; } 2>>"$work/floor.times"
+    { time VANTA_EXIT_AFTER_FIRST_LEDS=1 "${launch[@]}" >/dev/null 2>&1; } 2>>"$work/manager.times"
+done
+manager_s=$(median 1 "$work/manager.times")
+floor_s=$(median 1 "$work/floor.times")
+ratio=$(awk -v a="$manager_s" -v b="$floor_s" 'BEGIN { printf "%.2f", a / b }')
+first_ok=$(awk -v s="$manager_s" 'BEGIN { print (s < 0.5) ? "met" : "MISSED" }')
+ratio_ok=$(awk -v r="$ratio" 'BEGIN { print (r <= 2) ? "met" : "MISSED" }')
+echo "median over $reps runs: vanta-manager ${manager_s} s to the first LEDs, bare Qt window ${floor_s} s"
+echo "first LEDs < 0.5 s: $first_ok"
+echo "RATIO vanta-manager/Qt floor = $ratio (target <= 2: $ratio_ok)"
+
+echo "== idle CPU over ${idle_s} s (LED poll every 3 s)"
+"${launch[@]}" >/dev/null 2>&1 &
+manager_pid=$!
+sleep 3
+ticks() { awk '{ print $14 + $15 }' "/proc/$manager_pid/stat"; }
+before=$(ticks)
+sleep "$idle_s"
+after=$(ticks)
+kill "$manager_pid" 2>/dev/null || true
+wait "$manager_pid" 2>/dev/null || true
+hz=$(getconf CLK_TCK)
+awk -v t=$((after - before)) -v hz="$hz" -v s="$idle_s" \
+    'BEGIN { printf "idle CPU: %.2f s in %d s (%.2f %%)\n", t / hz, s, 100 * t / hz / s }'
+
+[[ "$first_ok" == met && "$ratio_ok" == met ]]
