@@ -17,19 +17,6 @@
 #include "ListView.h"
 #include "TStackingPortUitForm.h"
 
-template <typename Step>
-bool TTableDialog::Guarded(CvSNMPRequest2Edits& request, Step&& step) {
-    try {
-        step();
-        return true;
-    } catch (const CvException& e) {
-        request.ShowStatus(e.Message());
-    } catch (const std::exception& e) {
-        request.ShowStatus(e.what());
-    }
-    return false;
-}
-
 TTableDialog::TTableDialog(QWidget* owner, const TTableDialogDecl& decl)
     : QDialog(owner), Decl(decl) {
     setObjectName(decl.Name);

@@ -4,14 +4,16 @@
 #include <QString>
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "CvException.h"
+#include "CvSNMPRequest2Edits.h"
 #include "CvSNMPVar.h"
 
 class ComboBox;
-class CvSNMPRequest2Edits;
 class ListView;
 class QLabel;
 class QPlainTextEdit;
@@ -126,6 +128,31 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The steps a dialog with checks of its own composes its handlers from.
+    // Whether an asynchronous exchange of the dialog is running.
+    bool Busy() const;
+    ComboBox* StatusCombo() const;
+    // Writes the row with `entry` of the RowStatus combo (-1: as shown),
+    // then clears the edit area; a failure keeps what the user entered.
+    void WriteRow(int statusEntry);
+    void StopRunningWalk();
+    void SetRowButtons(bool rowSelected);
+    void CountRows();
+    // Runs a handler's step; a failure becomes a line of the message output
+    // of `request`. False when it failed.
+    template <typename Step>
+    bool Guarded(CvSNMPRequest2Edits& request, Step&& step) {
+        try {
+            step();
+            return true;
+        } catch (const CvException& e) {
+            request.ShowStatus(e.Message());
+        } catch (const std::exception& e) {
+            request.ShowStatus(e.what());
+        }
+        return false;
+    }
+
 private:
     void BuildWindow();
     QWidget* BuildButtons();
@@ -134,18 +161,6 @@ private:
     void FormCreate();
     void OpenTable();
     void OpenScalars();
-    // Whether an asynchronous exchange of the dialog is running.
-    bool Busy() const;
-    ComboBox* StatusCombo() const;
-    // Writes the row with `entry` of the RowStatus combo (-1: as shown).
-    void WriteRow(int statusEntry);
-    void StopRunningWalk();
-    void SetRowButtons(bool rowSelected);
-    void CountRows();
-    // Runs a handler's step; a failure becomes a line of the message output
-    // of `request`. False when it failed.
-    template <typename Step>
-    bool Guarded(CvSNMPRequest2Edits& request, Step&& step);
 
     bool FRowShown = true;
     bool FClosing = false;
