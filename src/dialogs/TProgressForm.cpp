@@ -8,7 +8,7 @@
 
 #include "TSNMPPanel.h"
 
-TProgressForm::TProgressForm(QWidget* parent, int tickMs)
+TProgressForm::TProgressForm(QWidget* parent, const std::function<void()>& start, int tickMs)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       LB_Prompt(new QLabel(this)),
       ProgressBar(new QProgressBar(this)),
@@ -26,6 +26,9 @@ TProgressForm::TProgressForm(QWidget* parent, int tickMs)
     layout->addWidget(LB_Prompt);
     layout->addWidget(ProgressBar);
     setFixedSize(kClientWidth, kClientHeight);
+    if (start) {
+        start();
+    }
 }
 
 void TProgressForm::ProgressTimerTimer() {
@@ -62,6 +65,6 @@ void TProgressForm::done(int result) {
     QDialog::done(result);
 }
 
-TProgressForm2::TProgressForm2(QWidget* parent, int tickMs) : TProgressForm(parent, tickMs) {
+TProgressForm2::TProgressForm2(QWidget* parent, int tickMs) : TProgressForm(parent, {}, tickMs) {
     setObjectName("ProgressForm2");
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QLabel;
 class QProgressBar;
 class QTimer;
@@ -16,7 +18,10 @@ public:
     static constexpr int kClientWidth = 358;
     static constexpr int kClientHeight = 66;
 
-    explicit TProgressForm(QWidget* parent, int tickMs = kTickMs);
+    // `start` is the reconfiguration the wait covers, run as the window is
+    // created; it reports its own failures.
+    explicit TProgressForm(QWidget* parent, const std::function<void()>& start = {},
+                           int tickMs = kTickMs);
 
     QLabel* LB_Prompt;
     QProgressBar* ProgressBar;

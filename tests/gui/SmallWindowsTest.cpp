@@ -30,7 +30,10 @@ int RunWithWatchdog(Form& form, bool& forced) {
 
 TEST(ProgressFormTest, ClosesItselfAfterThirtyTicksAndNotBefore) {
     QWidget owner;
-    TProgressForm form(&owner, 1);
+    int writes = 0;
+    TProgressForm form(
+        &owner, [&] { ++writes; }, 1);
+    EXPECT_EQ(writes, 1) << "creating the window starts the reconfiguration";
     TProgressForm2 form2(&owner, 1);
     form2.ProgressLimit = 5;
     for (TProgressForm* progress : {&form, static_cast<TProgressForm*>(&form2)}) {
