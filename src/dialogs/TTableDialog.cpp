@@ -128,9 +128,9 @@ QWidget* TTableDialog::Field(const char* name) const {
 }
 
 QPushButton* TTableDialog::Button(TDialogAction action) const {
-    for (const TDialogButton& spec : Decl.Buttons) {
-        if (spec.Action == action) {
-            return findChild<QPushButton*>(spec.Name);
+    for (const TDialogButton& entry : Decl.Buttons) {
+        if (entry.Action == action) {
+            return findChild<QPushButton*>(entry.Name);
         }
     }
     return nullptr;

@@ -85,12 +85,12 @@ QWidget* TTableDialog::BuildButtons() {
     samples->setObjectName("Label11");
     samples->setAlignment(Qt::AlignCenter);
     column->addWidget(samples);
-    for (const TDialogButton& spec : Decl.Buttons) {
-        auto* button = new QPushButton(spec.Caption, panel);
-        button->setObjectName(spec.Name);
-        button->setVisible(spec.Visible);
+    for (const TDialogButton& entry : Decl.Buttons) {
+        auto* button = new QPushButton(entry.Caption, panel);
+        button->setObjectName(entry.Name);
+        button->setVisible(entry.Visible);
         column->addWidget(button);
-        const TDialogAction action = spec.Action;
+        const TDialogAction action = entry.Action;
         connect(button, &QPushButton::clicked, this, [this, action] {
             switch (action) {
                 case TDialogAction::Refresh:
