@@ -45,6 +45,25 @@ void WritePortList(int vid, const char* column, const std::string& hex) {
     request.Write(false, "");
 }
 
+// Destroys static VLAN `vid` when the agent has it, so that a test can run again.
+void RemoveVlan(int vid) {
+    if (VlanStates().count(std::to_string(vid)) == 0) {
+        return;
+    }
+    CvSNMPRequest request;
+    const CvSNMPVarDesc records[] = {
+        kVlanStatic[0], {kVlanStatic[kVlanStatusColumn].Oid, "", CvSyntax::integer, kRw}, {}};
+    request.Vars.Assign(CvSNMPVarList(records, MVT_FMV, 1));
+    request.Vars.Item(0).Value = std::to_string(vid);
+    request.Vars.Item(1).Value = "6";  // destroy
+    request.Write(false, "");
+}
+
+void FreshVlan(int vid, const std::string& name) {
+    RemoveVlan(vid);
+    CreateVlan(vid, name);
+}
+
 class VlanDialogTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -153,6 +172,7 @@ TEST_F(VlanDialogTest, TheStaticDialogOpensWithItsCaptionsAndReadsBothLists) {
 }
 
 TEST_F(VlanDialogTest, AddWritesExactlyTheTickedPortsAndTheCurrentTableShowsThem) {
+    RemoveVlan(300);
     TVlanStaticForm& form = Open(Static);
     Named<Edit>(form, "ED_VLANID")->setText("300");
     Named<Edit>(form, "ED_VLANName")->setText("lab");
@@ -188,7 +208,7 @@ TEST_F(VlanDialogTest, AddWritesExactlyTheTickedPortsAndTheCurrentTableShowsThem
 }
 
 TEST_F(VlanDialogTest, SetRewritesTheSelectedRowFromTheControls) {
-    CreateVlan(301, "before");
+    FreshVlan(301, "before");
     TVlanStaticForm& form = Open(Static);
     Select(form, 301);
     EXPECT_EQ(Buttons(form), (std::vector<bool>{true, true, false}));
@@ -205,7 +225,7 @@ TEST_F(VlanDialogTest, SetRewritesTheSelectedRowFromTheControls) {
 }
 
 TEST_F(VlanDialogTest, DeleteRemovesTheVlanWithoutAsking) {
-    CreateVlan(302, "gone");
+    FreshVlan(302, "gone");
     TVLanCurrentTableForm& current = Open(Current);
     const int deletes = Named<QLabel>(current, "VlanNumDeletes")->text().toInt();
     TVlanStaticForm& form = Open(Static);
@@ -224,7 +244,7 @@ TEST_F(VlanDialogTest, DeleteRemovesTheVlanWithoutAsking) {
 }
 
 TEST_F(VlanDialogTest, DeleteOfAnIndexTheDeviceLacksReportsItsErrorAndKeepsTheList) {
-    CreateVlan(303, "kept");
+    FreshVlan(303, "kept");
     TVlanStaticForm& form = Open(Static);
     Select(form, 303);
     const int lines = form.List->LineCount();
@@ -238,7 +258,7 @@ TEST_F(VlanDialogTest, DeleteOfAnIndexTheDeviceLacksReportsItsErrorAndKeepsTheLi
 }
 
 TEST_F(VlanDialogTest, APortListShorterThanEightOctetsIsReportedAndTheRowNotWrittenBack) {
-    CreateVlan(304, "short");
+    FreshVlan(304, "short");
     WritePortList(304, kUntagged, "C0000000");
     TVlanStaticForm& form = Open(Static);
     Select(form, 304);
@@ -254,7 +274,7 @@ TEST_F(VlanDialogTest, APortListShorterThanEightOctetsIsReportedAndTheRowNotWrit
 }
 
 TEST_F(VlanDialogTest, AClickBesideTheLinesClearsTheEditAreaAndLeavesOnlyAdd) {
-    CreateVlan(305, "picked");
+    FreshVlan(305, "picked");
     TVlanStaticForm& form = Open(Static);
     Select(form, 305);
     Tick(form.UntaggedGrid, {7});
@@ -299,6 +319,7 @@ const TTableDialogDecl kBlockingNames{
     .StatusBarOutput = true};
 
 TEST_F(VlanDialogTest, ABlockingDialogDeclaredOnThePatternReportsInItsStatusBar) {
+    RemoveVlan(306);
     TTableDialog form(nullptr, kBlockingNames);
     form.show();
     QLabel* panel = form.Status->Panel(0);
