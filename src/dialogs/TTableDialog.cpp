@@ -27,14 +27,26 @@ TTableDialog::TTableDialog(QWidget* owner, const TTableDialogDecl& decl)
 }
 
 TTableDialog::~TTableDialog() {
-    // A dialog freed without closing still stops its exchanges first.
-    for (const auto& request : Requests) {
-        request->Request->Alive = false;
-    }
+    // A close still waiting for an exchange ends here: the dialog is going.
+    FDestroying = true;
     // The list empties itself while the children are freed: no dialog left to tell.
     List->model()->disconnect(this);
     List->disconnect(this);
     List->viewport()->removeEventFilter(this);
+    FreeRequests();
+}
+
+void TTableDialog::FreeRequests() {
+    // Taken out of the dialog first: while one of them waits for its
+    // exchanges to end, events run and the dialog sees none of them.
+    std::vector<std::unique_ptr<CvSNMPRequest2Edits>> ending = std::move(Requests);
+    Requests.clear();
+    for (const auto& request : ending) {
+        if (request) {
+            request->Request->Alive = false;
+        }
+    }
+    ending.clear();
 }
 
 void TTableDialog::FormCreate() {
@@ -288,7 +300,7 @@ bool TTableDialog::FormClose() {
     if (running) {
         return false;
     }
-    Requests.clear();
+    FreeRequests();
     for (TStackingPortUitForm* grid : Grids) {
         grid->ClearLists();
         delete grid;
@@ -298,6 +310,9 @@ bool TTableDialog::FormClose() {
 }
 
 void TTableDialog::done(int result) {
+    if (FDestroying) {
+        return;
+    }
     // The running walk may be the one that delivered this close (it lets
     // events run after every row): the dialog waits for it in its own event
     // loop, not in a nested one the walk could never leave.

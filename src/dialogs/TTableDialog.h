@@ -161,7 +161,9 @@ private:
     void FormCreate();
     void OpenTable();
     void OpenScalars();
+    void FreeRequests();
 
     bool FRowShown = true;
     bool FClosing = false;
+    bool FDestroying = false;
 };

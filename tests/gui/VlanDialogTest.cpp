@@ -17,6 +17,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "Edit.h"
 #include "ListView.h"
+#include "SilentUdpPort.h"
 #include "StatusBar.h"
 #include "TStackingPortUitForm.h"
 #include "VlanDialogs.h"
@@ -291,6 +292,16 @@ TEST_F(VlanDialogTest, AClickBesideTheLinesClearsTheEditAreaAndLeavesOnlyAdd) {
         EXPECT_TRUE(Ticked(grid).empty());
     }
     EXPECT_EQ(Buttons(form), (std::vector<bool>{false, false, true}));
+}
+
+TEST_F(VlanDialogTest, ADialogFreedWhileItsCloseWaitsForASilentDeviceEndsCleanly) {
+    agents::SilentUdpPort silent;
+    UseSimulator(silent.Port());
+    Static = std::make_unique<TVlanStaticForm>(nullptr);
+    Static->show();
+    Static->close();  // both reads are outstanding: the close waits for them
+    EXPECT_TRUE(Static->isVisible());
+    Static.reset();  // the owner goes first
 }
 
 // A later dialog in the blocking variant: the status bar reports, and every
