@@ -19,6 +19,7 @@ TProgressForm::TProgressForm(QWidget* parent, const std::function<void()>& start
     ProgressBar->setObjectName("ProgressBar");
     ProgressBar->setRange(0, 76);
     ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
     ProgressTimer->setObjectName("ProgressTimer");
     ProgressTimer->setInterval(tickMs);
     connect(ProgressTimer, &QTimer::timeout, this, [this] { ProgressTimerTimer(); });

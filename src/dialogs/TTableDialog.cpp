@@ -102,6 +102,7 @@ void TTableDialog::OpenTable() {
                 if (const CvOptionList* options = table->Request->Vars.Item(field.Item).Options) {
                     FillItems(*options, *combo);
                 }
+                combo->setCurrentIndex(-1);  // empty until a row or Add chooses
                 table->BindList(field.Item, combo);
             } else {
                 table->BindControl(field.Item, control);

@@ -161,6 +161,7 @@ TEST_F(VlanDialogTest, TheStaticDialogOpensWithItsCaptionsAndReadsBothLists) {
     const QStringList states = {"Active",      "NotInService",  "NotReady",
                                 "CreateAndGo", "CreateAndWait", "Destroy"};
     auto* status = Named<ComboBox>(form, "Status");
+    EXPECT_EQ(status->currentIndex(), -1);
     ASSERT_EQ(status->count(), states.size());
     for (int i = 0; i < status->count(); ++i) {
         EXPECT_EQ(status->itemText(i), states[i]);
