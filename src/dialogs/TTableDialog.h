@@ -129,6 +129,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The steps a dialog with checks of its own composes its handlers from.
+
     // Whether an asynchronous exchange of the dialog is running.
     bool Busy() const;
     ComboBox* StatusCombo() const;
