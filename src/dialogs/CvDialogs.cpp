@@ -1,5 +1,82 @@
 #include "CvDialogs.h"
 
-bool HasDialog(std::string_view) { return false; }
+#include <QDialog>
 
-void OpenDialog(std::string_view, TDialogContext&) {}
+#include <cmath>
+#include <exception>
+#include <functional>
+#include <memory>
+
+#include "CvException.h"
+#include "CvMessageBox.h"
+#include "CvModal.h"
+#include "TAboutForm.h"
+#include "VlanDialogs.h"
+
+namespace {
+
+using Factory = std::function<std::unique_ptr<QDialog>(QWidget* owner)>;
+
+template <typename Form>
+std::unique_ptr<QDialog> Make(QWidget* owner) {
+    return std::make_unique<Form>(owner);
+}
+
+struct Entry {
+    std::string_view FormClass;
+    Factory Create;
+};
+
+// The dedicated dialogs of this build, by form class.
+const Entry kDialogs[] = {
+    {"TVlanStaticForm", Make<TVlanStaticForm>},
+    {"TVLanCurrentTableForm", Make<TVLanCurrentTableForm>},
+    {"TAboutForm", Make<TAboutForm>},
+};
+
+const Entry* Find(std::string_view formClass) {
+    for (const Entry& entry : kDialogs) {
+        if (entry.FormClass == formClass) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+// Large fonts make every dialog a quarter larger, fixed sizes included.
+void Enlarge(QDialog& dialog) {
+    const QSize size(static_cast<int>(std::lround(dialog.width() * 1.25)),
+                     static_cast<int>(std::lround(dialog.height() * 1.25)));
+    if (dialog.minimumSize() == dialog.maximumSize()) {
+        dialog.setFixedSize(size);
+    } else {
+        dialog.resize(size);
+    }
+}
+
+}  // namespace
+
+bool HasDialog(std::string_view formClass) {
+    return Find(formClass) != nullptr;
+}
+
+void OpenDialog(std::string_view formClass, TDialogContext& context) {
+    const Entry* entry = Find(formClass);
+    if (entry == nullptr) {
+        return;
+    }
+    try {
+        std::unique_ptr<QDialog> dialog = entry->Create(context.MainWindow);
+        if (!context.Caption.isEmpty()) {
+            dialog->setWindowTitle(context.Caption);
+        }
+        if (context.LargeFonts) {
+            Enlarge(*dialog);
+        }
+        CvModal::Exec(*dialog);
+    } catch (const CvException& e) {
+        CvMessageBox::Plain(context.MainWindow, QString::fromStdString(e.Message()));
+    } catch (const std::exception& e) {
+        CvMessageBox::Plain(context.MainWindow, QString::fromUtf8(e.what()));
+    }
+}
