@@ -184,6 +184,25 @@ TEST_F(MainFormTest, EntriesWithoutWindowSayThatTheyAreNotAvailable) {
     EXPECT_EQ(Boxes[0].Text, "This page is not available in this version.");
 }
 
+TEST_F(MainFormTest, DialogEntriesOpenTheirDialogs) {
+    Start(1);
+    const std::pair<const char*, const char*> entries[] = {
+        {"StaticForm1", "VlanStaticForm"},
+        {"CurrentForm1", "VLanCurrentTableForm"},
+        {"About1", "AboutForm"},
+    };
+    for (const auto& [entry, form] : entries) {
+        QString shown;
+        OnModal([&](QDialog& dialog) {
+            shown = dialog.objectName();
+            dialog.reject();
+        });
+        Form->menuBar()->findChild<QAction*>(entry)->trigger();
+        EXPECT_EQ(shown, form) << entry;
+    }
+    EXPECT_TRUE(Boxes.empty());
+}
+
 TEST_F(MainFormTest, HelpOpensTheFileBesideTheProgramOrSaysItIsMissing) {
     Start(1);
     QStringList opened;
