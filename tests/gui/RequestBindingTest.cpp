@@ -409,5 +409,57 @@ TEST_F(BindingTest, TableSetRefreshesTheListAndDisablesTheControlsUntilALineIsPi
     EXPECT_EQ(list.SubItem(4, 1), "uplink to lab");
 }
 
+// A page marks items between the read and the write (Delete excludes every
+// column but the keys and the status; the edit dialog hides a status row):
+// the selected line still goes back item by item from the columns it was
+// built with.
+struct MarkedItemsCase {
+    const char* Name;
+    std::vector<std::int32_t> Items;
+    std::uint32_t Flag;
+};
+
+class LineAfterMarkingTest : public BindingTest,
+                             public ::testing::WithParamInterface<MarkedItemsCase> {};
+
+TEST_P(LineAfterMarkingTest, EveryItemTakesItsOwnColumn) {
+    QWidget owner;
+    ListView list(&owner);
+    CvSNMPRequest2Edits binding(&owner);
+    const CvSNMPVarDesc records[] = {
+        {"1.3.6.1.4.1.99999.2.1.1", "Address", CvSyntax::ipaddress, CvAccess::notaccess},
+        {"1.3.6.1.4.1.99999.2.1.2", "Subtree", CvSyntax::objectid, CvAccess::notaccess},
+        {"1.3.6.1.4.1.99999.2.1.3", "Name", CvSyntax::displaystr, kRw},
+        {"1.3.6.1.4.1.99999.2.1.4", "Mask", CvSyntax::ipaddress, kRw},
+        {"1.3.6.1.4.1.99999.2.1.5", "Status", CvSyntax::integer, kRw, &kStates},
+        {}};
+    binding.Request->Vars.Assign(CvSNMPVarList(records, MVT_UMV, 2));
+    binding.AttachListView(&list);
+    const std::vector<std::string> row = {"192.0.2.77", "1.3.6.1.2.1.1", "lab", "255.255.255.0",
+                                          "enabled"};
+    CvSNMPVarList& vars = binding.Request->Vars;
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        vars.Item(static_cast<std::int32_t>(i)).Value = row[i];
+    }
+    binding.OnRow();
+    list.SelectLine(0);
+
+    for (const std::int32_t i : GetParam().Items) {
+        vars.Item(i).Access |= GetParam().Flag;
+    }
+    binding.GatherValues();
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        const CvSNMPVar& item = vars.Item(static_cast<std::int32_t>(i));
+        EXPECT_EQ(item.Value, row[i]) << item.Label;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Marks, LineAfterMarkingTest,
+    ::testing::Values(MarkedItemsCase{"ExcludedButKeysAndStatus", {2, 3}, CvAccess::invalid},
+                      MarkedItemsCase{"HiddenStatus", {4}, CvAccess::hidden},
+                      MarkedItemsCase{"HiddenMiddleColumn", {2}, CvAccess::hidden}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 }  // namespace
 }  // namespace gui_test

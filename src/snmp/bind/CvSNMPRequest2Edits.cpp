@@ -419,6 +419,7 @@ void CvSNMPRequest2Edits::AttachListView(ListView* listView, bool autoEnable) {
     listView->OnSelectItem = [this](ListView& sender, int line, bool selected) {
         ListSelectItem(sender, line, selected);
     };
+    FItemColumns.clear();
     BuildColumns();
 }
 
@@ -439,9 +440,22 @@ void CvSNMPRequest2Edits::BuildColumns() {
             List->AddColumn(Q(vars.Item(i).Label), -1);
         }
     }
+    // Pages exclude or hide items between a read and the next write; the
+    // lines keep the layout they were built with.
+    FItemColumns.clear();
+    for (std::int32_t i = 0; i < vars.GetCount(); ++i) {
+        FItemColumns.push_back(LayoutColumnOfItem(i));
+    }
 }
 
 int CvSNMPRequest2Edits::ColumnOfItem(std::int32_t itemIndex) const {
+    if (FItemColumns.size() == static_cast<std::size_t>(Request->Vars.GetCount())) {
+        return FItemColumns[static_cast<std::size_t>(itemIndex)];
+    }
+    return LayoutColumnOfItem(itemIndex);
+}
+
+int CvSNMPRequest2Edits::LayoutColumnOfItem(std::int32_t itemIndex) const {
     const CvSNMPVarList& vars = Request->Vars;
     const bool hidden = vars.IsCarriedHidden(itemIndex);
     if (!hidden && !vars.IsShown(itemIndex)) {

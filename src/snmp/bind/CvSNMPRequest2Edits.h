@@ -93,5 +93,10 @@ private:
     std::string ReadPart(const Binding& binding) const;
     void BuildColumns();
     void CopyLineToValues(int line);
+    // The column of an item in the list's lines; -1 when it has none.
     int ColumnOfItem(std::int32_t itemIndex) const;
+    // The same from the items' flags as they are now.
+    int LayoutColumnOfItem(std::int32_t itemIndex) const;
+
+    std::vector<int> FItemColumns;  // as the list's columns were built
 };
