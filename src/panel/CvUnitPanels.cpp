@@ -214,12 +214,12 @@ bool CvUnitPanels::RefreshPanel1Click() {
 }
 
 void CvUnitPanels::PortInformation2Click() {
-    OpenPortPage(panel_pages::kPortInformationTitle, panel_pages::kPortInformation,
+    OpenPortPage(panel_pages::kPortInformationTitle, panel_pages::PortInformation(),
                  kInformationLabelWidening);
 }
 
 void CvUnitPanels::PortConfiguration1Click() {
-    OpenPortPage(panel_pages::kPortConfigurationTitle, panel_pages::kPortConfiguration,
+    OpenPortPage(panel_pages::kPortConfigurationTitle, panel_pages::PortConfiguration(),
                  kConfigurationLabelWidening);
 }
 

@@ -196,7 +196,7 @@ void TPanelVantaAForm::ProbeComboPorts() {
     try {
         ComboLinkRequest = std::make_unique<CvSNMPRequest2Edits>(this);
         CvSNMPRequest& request = *ComboLinkRequest->Request;
-        request.Vars.Assign(CvSNMPVarList(panel_pages::kComboLinkStatus, MVT_SV, 0));
+        request.Vars.Assign(CvSNMPVarList(panel_pages::ComboLinkStatus(), MVT_SV, 0));
         ComboLinkRequest->BindControl(0, ST_ComboPortLinkStatus);
         ComboLinkRequest->Mode = 0;
         for (int i = 0; i < kComboPorts; ++i) {

@@ -66,6 +66,8 @@ const std::vector<const CvMibPage*>& MibPagesInMenuOrder();
 extern const CvSNMPVarDesc RmonStateTable[];   // the table of RMONSetting1
 extern const CvSNMPVarDesc StpVersionTable[];  // also read by the MSTP port-state dialog
 extern const CvSNMPVarDesc Dot1xStateTable[];
+// swL2PortInfoLinkStatus alone: the front panel's combo-port probe.
+extern const CvSNMPVarDesc PortLinkStatusTable[];
 
 // The vocabulary name of a syntax code ("integer", "displaystr", ...); null
 // for a code outside the vocabulary.

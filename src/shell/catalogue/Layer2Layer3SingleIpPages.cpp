@@ -1214,3 +1214,9 @@ std::span<const CvMibPage> Layer2Layer3SingleIpPages() {
 }
 
 }  // namespace mib_catalogue
+
+const CvSNMPVarDesc PortLinkStatusTable[] = {
+    {"1.3.6.1.4.1.99917.11.70.1.2.3.1.1.5", "swL2PortInfoLinkStatus", CvSyntax::integer,
+     mib_catalogue::kRo, &mib_catalogue::kSwL2PortInfoLinkStatus},
+    {},
+};
