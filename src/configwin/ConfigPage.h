@@ -11,7 +11,7 @@
 class QWidget;
 class TConfigForm;
 
-// A format spec for the edit of one column (position in the list).
+// The input format of the edit of one column (position in the list).
 struct TColumnFormat {
     std::int32_t Column = 0;
     const char* Format = nullptr;

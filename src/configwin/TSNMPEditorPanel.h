@@ -14,7 +14,7 @@ class TSNMPEditorPanel : public TSNMPPanel {
 public:
     TSNMPEditorPanel(QWidget* owner, CvSNMPRequest2Edits* binding);
 
-    // A new format spec for the edit of `row`.
+    // A new input format for the edit of `row`.
     void SetVarFormat(std::int32_t row, const std::string& format);
     void SetEditWidthAndFit(std::int32_t width);
 

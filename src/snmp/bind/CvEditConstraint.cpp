@@ -64,13 +64,13 @@ CvEditConstraint::~CvEditConstraint() {
 }
 
 void CvEditConstraint::Attach(const std::string& format, const std::vector<Edit*>& edits) {
-    const std::vector<std::string> specs = SplitFormatSpecs(format);
-    const std::size_t count = std::min(specs.size(), edits.size());
-    // Every spec is read before an edit is touched: a bad one leaves none half attached.
+    const std::vector<std::string> formats = SplitFormatSpecs(format);
+    const std::size_t count = std::min(formats.size(), edits.size());
+    // Every format is read before an edit is touched: a bad one leaves none half attached.
     std::vector<CvFormatSpec> parsed;
     parsed.reserve(count);
     for (std::size_t k = 0; k < count; ++k) {
-        parsed.push_back(ParseFormatSpec(specs[k]));
+        parsed.push_back(ParseFormatSpec(formats[k]));
     }
     for (std::size_t k = 0; k < count; ++k) {
         if (edits[k] != nullptr) {
@@ -79,22 +79,22 @@ void CvEditConstraint::Attach(const std::string& format, const std::vector<Edit*
     }
 }
 
-void CvEditConstraint::AttachOne(Edit* edit, const CvFormatSpec& spec) {
+void CvEditConstraint::AttachOne(Edit* edit, const CvFormatSpec& format) {
     // Attached twice, the second record would save the first one's handlers.
     Detach(edit);
     auto item = std::make_unique<EditConstraint_s>();
     item->Control = edit;
-    item->Type = spec.Type;
-    item->Delimiter = spec.Delimiter;
-    item->Min = spec.Min;
-    item->Max = spec.Max;
-    item->MaxLength = spec.MaxLength;
-    item->Flags = spec.Flags;
-    item->AdvanceChar = spec.AdvanceChar;
+    item->Type = format.Type;
+    item->Delimiter = format.Delimiter;
+    item->Min = format.Min;
+    item->Max = format.Max;
+    item->MaxLength = format.MaxLength;
+    item->Flags = format.Flags;
+    item->AdvanceChar = format.AdvanceChar;
     item->SavedOnChange = edit->OnChange;
     item->SavedOnExit = edit->OnExit;
-    if (spec.Width > 0) {
-        edit->setFixedWidth(spec.Width);
+    if (format.Width > 0) {
+        edit->setFixedWidth(format.Width);
     }
 
     // A handler that outlives the constraint passes straight to the edit's own.

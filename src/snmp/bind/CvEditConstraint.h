@@ -14,7 +14,7 @@
 class QWidget;
 struct CvFormatSpec;
 
-// One constrained edit: what its format spec allows, the last text accepted
+// One constrained edit: what its input format allows, the last text accepted
 // when leaving it, and the handlers the edit had before.
 struct EditConstraint_s {
     Edit* Control = nullptr;
@@ -30,7 +30,7 @@ struct EditConstraint_s {
     Edit::Handler SavedOnExit;
 };
 
-// Makes edits accept only what their format specs allow: refused characters
+// Makes edits accept only what their input formats allow: refused characters
 // are removed with a beep while typing; a value out of range or length is
 // reported when leaving the edit and the last accepted text put back.
 // The maximum length limits typing only: texts the program writes are kept
@@ -48,7 +48,7 @@ public:
     CvEditConstraint(const CvEditConstraint&) = delete;
     CvEditConstraint& operator=(const CvEditConstraint&) = delete;
 
-    // The k-th spec of `format` constrains the k-th edit. A malformed spec
+    // The k-th format of `format` constrains the k-th edit. A malformed one
     // raises -2 before any edit is touched. Attaching an attached edit again
     // replaces its constraint.
     void Attach(const std::string& format, const std::vector<Edit*>& edits);
@@ -66,7 +66,7 @@ private:
 
     EditConstraint_s* Find(const Edit* edit) const;
     EditConstraint_s* CallSaved(Edit::Handler handler, Edit& edit);
-    void AttachOne(Edit* edit, const CvFormatSpec& spec);
+    void AttachOne(Edit* edit, const CvFormatSpec& format);
     void Forget(const Edit* edit);
     void Changed(Edit& edit);
     void Exited(Edit& edit);
