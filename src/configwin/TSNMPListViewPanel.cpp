@@ -1,13 +1,10 @@
 #include "TSNMPListViewPanel.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDialog>
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
-#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
@@ -116,24 +113,9 @@ void TSNMPListViewPanel::RefreshTable() {
     CountLines();
 }
 
-void TSNMPListViewPanel::StopRunningRead() {
-    if (Binding->Mode != 1 || !Binding->Busy) {
-        return;
-    }
-    Binding->Request->Alive = false;
-    QTimer wakeUp;  // bounds each wait for events
-    wakeUp.start(10);
-    const QDeadlineTimer deadline(kEditWaitMs);
-    while (Binding->Busy && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
-                                        QEventLoop::ExcludeUserInputEvents);
-    }
-    Binding->Request->Alive = true;
-}
-
 void TSNMPListViewPanel::AddRow() {
     Guarded([this] {
-        StopRunningRead();
+        Binding->StopRunningRead(kEditWaitMs);
         if (BeforeAdd) {
             BeforeAdd();
         }
@@ -146,7 +128,7 @@ void TSNMPListViewPanel::AddRow() {
 
 void TSNMPListViewPanel::EditRow() {
     Guarded([this] {
-        StopRunningRead();
+        Binding->StopRunningRead(kEditWaitMs);
         if (BeforeEdit) {
             BeforeEdit();
         }
@@ -290,7 +272,7 @@ void TSNMPListViewPanel::DeleteRow() {
         !CvMessageBox::Confirm(window(), "Are you sure to delete it?")) {
         return;
     }
-    StopRunningRead();
+    Binding->StopRunningRead(kEditWaitMs);
     CvSNMPVarList& vars = Binding->Request->Vars;
     const std::uint8_t mode = Binding->Mode;
     Binding->Mode = 0;

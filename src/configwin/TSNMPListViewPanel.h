@@ -50,8 +50,6 @@ private:
     void LineClicked();
     void CountLines();
     void SetLineButtons(bool enabled);
-    // Stops a running read of the page, waiting for it at most kEditWaitMs.
-    void StopRunningRead();
     void RunAddDialog();
     void ShowAddDialog(QDialog& dialog);
     void RunEditDialog();

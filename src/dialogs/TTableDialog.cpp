@@ -1,7 +1,5 @@
 #include "TTableDialog.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -196,7 +194,7 @@ void TTableDialog::WriteRow(int statusEntry) {
     if (table == nullptr) {
         return;
     }
-    StopRunningWalk();
+    table->StopRunningRead(kStopWaitMs);
     Guarded(*table, [&] {
         if (statusEntry >= 0) {
             if (auto* status = StatusCombo()) {
@@ -216,24 +214,6 @@ ComboBox* TTableDialog::StatusCombo() const {
         }
     }
     return nullptr;
-}
-
-// A write does not share the table's values with a walk still filling the
-// list: the walk stops after its current exchange.
-void TTableDialog::StopRunningWalk() {
-    CvSNMPRequest2Edits* table = Request(0);
-    if (table->Mode != 1 || !table->Busy) {
-        return;
-    }
-    table->Request->Alive = false;
-    QTimer wakeUp;  // bounds each wait for events
-    wakeUp.start(10);
-    const QDeadlineTimer deadline(kStopWaitMs);
-    while (table->Busy && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents |
-                                        QEventLoop::ExcludeUserInputEvents);
-    }
-    table->Request->Alive = true;
 }
 
 void TTableDialog::ListClick() {

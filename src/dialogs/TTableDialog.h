@@ -136,7 +136,6 @@ protected:
     // Writes the row with `entry` of the RowStatus combo (-1: as shown),
     // then clears the edit area; a failure keeps what the user entered.
     void WriteRow(int statusEntry);
-    void StopRunningWalk();
     void SetRowButtons(bool rowSelected);
     void CountRows();
     // Runs a handler's step; a failure becomes a line of the message output

@@ -1,11 +1,8 @@
 #include "TPanelVantaAForm.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPixmap>
-#include <QTimer>
 #include <QToolButton>
 
 #include <string>
@@ -77,20 +74,11 @@ void PaintBlack(QWidget* panel) {
     panel->setPalette(palette);
 }
 
-void WaitWhileBusy(const CvSNMPRequest2Controls& request) {
-    if (!request.Busy || QCoreApplication::instance() == nullptr) {
-        return;
-    }
-    // The exchange ends at its last time-out at the latest; the bound holds
-    // even if no completion ever comes (the session went first).
+// The exchange ends at its last time-out at the latest; the bound holds even
+// if no completion ever comes (the session went first).
+void WaitForLastExchange(CvSNMPRequest2Controls& request) {
     const CvSNMPRequest& exchange = *request.Request;
-    const QDeadlineTimer deadline(
-        static_cast<qint64>(exchange.Timeout) * 10 * (exchange.Retries + 1) + 1000);
-    QTimer wakeUp;
-    wakeUp.start(10);
-    while (request.Busy && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    }
+    request.WaitWhileBusy(exchange.Timeout * 10 * (exchange.Retries + 1) + 1000, true);
 }
 
 }  // namespace
@@ -282,12 +270,12 @@ void TPanelVantaAForm::ShutDownRequests() {
     if (LedRequest) {
         LedRequest->StopPolling();
         LedRequest->Request->Alive = false;
-        WaitWhileBusy(*LedRequest);
+        WaitForLastExchange(*LedRequest);
         LedRequest.reset();
     }
     if (ComboLinkRequest) {
         ComboLinkRequest->Request->Alive = false;
-        WaitWhileBusy(*ComboLinkRequest);
+        WaitForLastExchange(*ComboLinkRequest);
         ComboLinkRequest.reset();
     }
 }

@@ -1,6 +1,9 @@
 #include "CvSNMPRequest2Controls.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QPlainTextEdit>
+#include <QTimer>
 
 #include <ctime>
 
@@ -224,4 +227,28 @@ void CvSNMPRequest2Controls::WriteCompleted(void* context, CvSNMPError& error, C
     if (self->Request->Vars.IsTable() && self->RefreshAfterWrite) {
         self->Get();
     }
+}
+
+void CvSNMPRequest2Controls::WaitWhileBusy(int ms, bool userInput) {
+    if (!Busy || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    QTimer wakeUp;  // bounds each wait for events
+    wakeUp.start(10);
+    const QDeadlineTimer deadline(ms);
+    const QEventLoop::ProcessEventsFlags flags =
+        userInput ? QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents
+                  : QEventLoop::WaitForMoreEvents | QEventLoop::ExcludeUserInputEvents;
+    while (Busy && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(flags);
+    }
+}
+
+void CvSNMPRequest2Controls::StopRunningRead(int ms) {
+    if (Mode != 1 || !Busy) {
+        return;
+    }
+    Request->Alive = false;
+    WaitWhileBusy(ms);
+    Request->Alive = true;
 }

@@ -72,6 +72,13 @@ public:
     // The status line of LastOp with `message`, into the status target.
     void ShowStatus(const std::string& message);
 
+    // Processes events while an exchange of this binding runs, at most `ms`;
+    // user input waits unless `userInput`.
+    void WaitWhileBusy(int ms, bool userInput = false);
+    // Ends a running asynchronous read after its current exchange, waiting at
+    // most `ms`, so that a write does not share the values with a walk.
+    void StopRunningRead(int ms);
+
 protected:
     // The read or write failure as the status line, or a message box without target.
     void Report(const CvSNMPError& error);
