@@ -91,7 +91,7 @@ void TMainForm::FormCreate() {
     try {
         BuildStatusBindings();
     } catch (const std::exception& e) {
-        Status->Panel(0)->setText(QString::fromStdString(e.what()));
+        ShowStatus(e.what());
     }
 }
 
@@ -133,46 +133,38 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void TMainForm::ReadStatus(CvSNMPRequest2Edits& binding) {
+void TMainForm::ShowStatus(const std::string& text) {
+    Status->Panel(0)->setText(QString::fromStdString(text));
+}
+
+bool TMainForm::ReadStatus(CvSNMPRequest2Edits* binding) {
+    if (binding == nullptr) {
+        return false;
+    }
     try {
-        binding.Get();
+        binding->Get();
+        return true;
     } catch (const std::exception& e) {
-        Status->Panel(0)->setText(QString::fromStdString(e.what()));
-        throw;
+        ShowStatus(e.what());
+        return false;
     }
 }
 
+// A failed read leaves the items as they were.
 void TMainForm::ApplyRmonRule() {
-    if (!FRmonBinding) {
-        return;
-    }
-    try {
-        ReadStatus(*FRmonBinding);
+    if (ReadStatus(FRmonBinding.get())) {
         ::ApplyRmonRule(*menuBar(), ST_RmonState->text().toStdString());
-    } catch (const std::exception&) {
-        // Reported; the items keep their enabling.
     }
 }
 
 void TMainForm::ApplyAuthRule() {
-    if (!FDot1xBinding) {
-        return;
-    }
-    try {
-        ReadStatus(*FDot1xBinding);
+    if (ReadStatus(FDot1xBinding.get())) {
         ::ApplyAuthRule(*menuBar(), ST_8021xStatus->text().toStdString());
-    } catch (const std::exception&) {
     }
 }
 
 void TMainForm::ReadStpVersion() {
-    if (!FStpBinding) {
-        return;
-    }
-    try {
-        ReadStatus(*FStpBinding);
-    } catch (const std::exception&) {
-    }
+    ReadStatus(FStpBinding.get());
 }
 
 void TMainForm::RefreshPanel1Click() {

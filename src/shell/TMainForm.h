@@ -88,7 +88,10 @@ private:
     void BuildStatusBindings();
     void BuildMenu();
     void RunPage(const CvMenuItem& item, const TConfigPageParams& params);
-    void ReadStatus(CvSNMPRequest2Edits& binding);
+    // Status panel 0 of the main window.
+    void ShowStatus(const std::string& text);
+    // A synchronous status read; a failure's text goes to status panel 0.
+    bool ReadStatus(CvSNMPRequest2Edits* binding);
 
     TMainFormEnvironment FEnvironment;
     std::string FModuleFolder;

@@ -10,7 +10,6 @@
 #include "CvMessageBox.h"
 #include "CvSNMPSettings.h"
 #include "CvViewerLaunch.h"
-#include "StatusBar.h"
 #include "TMainForm.h"
 
 namespace {
@@ -75,7 +74,7 @@ void TMainForm::OpenPage(std::string_view name) {
         VersionSwitch v2c(extra == CvMenuExtraStep::SnmpV2cForV1);
         OpenConfigPage(PageParams(*page), Values);
     } catch (const std::exception& e) {
-        Status->Panel(0)->setText(QString::fromStdString(e.what()));
+        ShowStatus(e.what());
     }
     if (extra == CvMenuExtraStep::RmonRuleOnClose) {
         ApplyRmonRule();
@@ -103,14 +102,14 @@ void TMainForm::OpenDialogOf(std::string_view formClass, std::string_view name) 
     try {
         OpenDialog(formClass, context);
     } catch (const std::exception& e) {
-        Status->Panel(0)->setText(QString::fromStdString(e.what()));
+        ShowStatus(e.what());
     }
 }
 
 void TMainForm::LaunchViewer(std::string_view pageArgument) {
     const std::string check = ViewerHostCheck(FEnvironment.Registry);
     if (!check.empty()) {
-        Status->Panel(0)->setText(QString::fromStdString(check));
+        ShowStatus(check);
     }
     const std::string commandLine =
         ViewerCommandLine(Texts, Flags, GlobalSecurity().Version, std::string(pageArgument));
