@@ -10,6 +10,7 @@
 set -euo pipefail
 
 source "$(dirname "$0")/agent.sh"
+source "$bench_root/scripts/host-files.sh"
 build_dir=${1:-"$bench_root/build-release"}
 reps=${REPS:-15}
 idle_s=${IDLE_S:-30}
@@ -24,18 +25,12 @@ sim="$build_dir/tools/sim/vanta-sim"
 
 "$sim" --listen 127.0.0.1:0 --state "$work/state" >"$work/banner" 2>"$work/sim.err" &
 sim_pid=$!
-for _ in $(seq 100); do
-    grep -q "listening on" "$work/banner" && break
-    sleep 0.1
-done
-port=$(sed -n 's/^vanta-sim listening on udp:127.0.0.1://p' "$work/banner")
-[[ -n "$port" ]] || fail "vanta-sim did not start: $(cat "$work/sim.err")"
+address=$(vanta_sim_banner "$work/banner" "$sim_pid")
+port=${address##*:}
+[[ -n "$address" ]] || fail "vanta-sim did not start: $(cat "$work/sim.err")"
 
 # The host's side: a registry file and the device's .cfg file.
-mkdir -p "$work/Conf/MBF"
-printf '[SOFTWARE\\Corvane\\Quillon5.1\\MibFile]\nPath=%s/Conf/MBF/\n' "$work" >"$work/registry.ini"
-printf '[Program Information]\nAgentPort=%s\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n' \
-    "$port" >"$work/Conf/MBF/127.0.0.1.cfg"
+vanta_host_files "$work" 127.0.0.1 "$port"
 export QT_QPA_PLATFORM=offscreen VANTA_REGISTRY="$work/registry.ini"
 cd "$work"
 launch=("$manager" /I127.0.0.1 /Rvesper /Wlantern)

@@ -11,6 +11,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
+source "$root/scripts/host-files.sh"
 
 sim_only=0
 sim_args=()
@@ -36,23 +37,15 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 "$build_dir/tools/sim/vanta-sim" --listen 127.0.0.1:16161 "${sim_args[@]}" >"$banner" &
 sim=$!
-line=""
-for _ in $(seq 100); do
-    line=$(head -n 1 "$banner")
-    if [[ -n "$line" ]] || ! kill -0 "$sim" 2>/dev/null; then
-        break
-    fi
-    sleep 0.1
-done
-if [[ "$line" != "vanta-sim listening on "* ]]; then
+address=$(vanta_sim_banner "$banner" "$sim")
+if [[ -z "$address" ]]; then
     # It did not start (a busy port exits with 2): its message is on stderr.
     status=0
     wait "$sim" || status=$?
     sim=""
     exit "$status"
 fi
-address=${line#vanta-sim listening on }
-echo "$line"
+echo "vanta-sim listening on $address"
 
 if [[ "$sim_only" == 1 ]]; then
     cat <<TEXT
@@ -75,23 +68,7 @@ host=${hostport%:*}
 port=${hostport##*:}
 
 demo_dir=${VANTA_DEMO_DIR:-"$build_dir/demo"}
-mkdir -p "$demo_dir/Conf/MBF"
-cat >"$demo_dir/registry.ini" <<INI
-; What a host installation would have written into the machine registry.
-[SOFTWARE\\Corvane\\Quillon5.1\\MibFile]
-Path=$demo_dir/Conf/MBF/
-[SOFTWARE\\Corvane\\Modules\\HelpPath]
-1.3.6.1.4.1.99917.10.70.1=$build_dir/src/Vanta-A.html
-INI
-cat >"$demo_dir/Conf/MBF/$host.cfg" <<CFG
-[Program Information]
-AgentPort=$port
-Version=1
-SecurityModel=2
-SecurityLevel=0
-AuthProtocol=0
-PrivProtocol=0
-CFG
+vanta_host_files "$demo_dir" "$host" "$port" "$build_dir/src/Vanta-A.html"
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
     echo "demo: no display found (DISPLAY is not set); run it on a desktop, under xvfb-run," >&2

@@ -7,6 +7,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$root/build"
 out=${1:-"$root/docs/main-window.png"}
+source "$root/scripts/host-files.sh"
 
 need=()
 command -v Xvfb >/dev/null || need+=(xvfb)
@@ -32,17 +33,10 @@ pids+=($!)
 
 "$build_dir/tools/sim/vanta-sim" --listen 127.0.0.1:0 >"$work/banner" &
 pids+=($!)
-for _ in $(seq 100); do
-    grep -q "listening on" "$work/banner" && break
-    sleep 0.1
-done
-hostport=$(sed -n 's/^vanta-sim listening on udp://p' "$work/banner")
-port=${hostport##*:}
-
-mkdir -p "$work/Conf/MBF"
-printf '[SOFTWARE\\Corvane\\Quillon5.1\\MibFile]\nPath=%s/Conf/MBF/\n' "$work" >"$work/registry.ini"
-printf '[Program Information]\nAgentPort=%s\nVersion=1\nSecurityModel=2\nSecurityLevel=0\nAuthProtocol=0\nPrivProtocol=0\n' \
-    "$port" >"$work/Conf/MBF/127.0.0.1.cfg"
+hostport=$(vanta_sim_banner "$work/banner" "${pids[-1]}")
+hostport=${hostport#udp:}
+[[ -n "$hostport" ]] || { echo "screenshot: vanta-sim did not start" >&2; exit 1; }
+vanta_host_files "$work" 127.0.0.1 "${hostport##*:}"
 (cd "$work" && DISPLAY=$display VANTA_REGISTRY="$work/registry.ini" QT_QPA_PLATFORM=xcb \
     "$build_dir/src/vanta-manager" /I127.0.0.1 /Rvesper /Wlantern) &
 pids+=($!)
