@@ -349,8 +349,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "4294967295!"},
         ValueCase{"HexWithBlanks", "1.3.1:octetstr:rw=00 1a FF", ""},
         ValueCase{"NotHex", "1.3.1:octetstr:rw=zz",
-                  "bad value zz for 1.3.1: (CvCommon) Please enter a hex string whose length is "
-                  "less than 131070!"},
+                  "bad value zz for 1.3.1: (CvSNMP++) Bad value of the associated SNMP "
+                  "variable's (partial) data!"},
+        ValueCase{"TicksOutOfRange", "1.3.1:timeticks:rw=0:60:00.00",
+                  "bad value 0:60:00.00 for 1.3.1: takes a time as reads show it: 0:05:00.00, "
+                  "1 day 2:03:04.05"},
+        ValueCase{"Counter64", "1.3.1:counter64:rw=18446744073709551616",
+                  "bad value 18446744073709551616 for 1.3.1: (CvCommon) Please enter a number "
+                  "between 0 and 18446744073709551615!"},
         ValueCase{"MacLength", "1.3.1:macaddress:rw=0011",
                   "bad value 0011 for 1.3.1: (CvCommon) Please enter a hex string whose length "
                   "is 12!"},

@@ -84,6 +84,13 @@ SnmpVarBind RandomValue(Generator& g, std::uint32_t syntax) {
             vb.Bytes[8] = g.Below(2) ? '+' : '-';
             break;
         }
+        case CvSyntax::macaddress:
+        case CvSyntax::ipv6address:
+            // An address of its own length: another would be refused when written.
+            vb.Tag = AsnTag::OctetString;
+            vb.Bytes = g.Bytes(16);
+            vb.Bytes.resize(syntax == CvSyntax::macaddress ? 6 : 16, '\0');
+            break;
         case CvSyntax::double_:
             vb.Tag = AsnTag::OctetString;
             do {

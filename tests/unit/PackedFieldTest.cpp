@@ -89,12 +89,21 @@ TEST(PackedField, UnknownSyntaxesAreRejected) {
     }
 }
 
-TEST(PackedField, NarrowNumbersSaturate) {
-    EXPECT_EQ(TextToField(CvSyntax::uint8, "300"), Bytes({0xFF}));
-    EXPECT_EQ(TextToField(CvSyntax::uint8, "-3"), Bytes({0}));
-    EXPECT_EQ(TextToField(CvSyntax::int8, "-300"), Bytes({0x80}));
-    EXPECT_EQ(TextToField(CvSyntax::uint16, "70000"), Bytes({0xFF, 0xFF}));
-    EXPECT_EQ(TextToField(CvSyntax::int16, "40000"), Bytes({0x7F, 0xFF}));
+// A number beyond its field is refused, not cut to another number.
+TEST(PackedField, NarrowNumbersOutOfRangeAreRefused) {
+    EXPECT_EQ(TextToField(CvSyntax::uint8, "255"), Bytes({0xFF}));
+    EXPECT_EQ(TextToField(CvSyntax::int8, "-128"), Bytes({0x80}));
+    EXPECT_EQ(TextToField(CvSyntax::int16, "32767"), Bytes({0x7F, 0xFF}));
+    for (const auto& [syntax, text] : {std::pair{CvSyntax::uint8, "300"},
+                                       {CvSyntax::uint8, "-3"},
+                                       {CvSyntax::int8, "-300"},
+                                       {CvSyntax::uint16, "70000"},
+                                       {CvSyntax::int16, "40000"},
+                                       {CvSyntax::integer, "5x14"},
+                                       {CvSyntax::counter64, "1 2"}}) {
+        SCOPED_TRACE(text);
+        EXPECT_CV_CODE(TextToField(syntax, text), -kMsgRange);
+    }
 }
 
 struct EmptyTextCase {

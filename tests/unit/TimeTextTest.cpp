@@ -29,15 +29,18 @@ INSTANTIATE_TEST_SUITE_P(Values, TimeTicksText,
                                          TicksCase{4294967295u, "497 days, 2:27:52.95"}),
                          [](const auto& info) { return CaseName(info.index, info.param.Text); });
 
-TEST(TimeTicksText, PartialTextsAddOnlyWhatTheyHold) {
-    EXPECT_EQ(TextToTimeTicks("42"), 0u);  // a bare number has no unit
-    EXPECT_EQ(TextToTimeTicks(""), 0u);
+// A time is read as it is shown, or refused with the range: a bare number,
+// a part of a clock or a sum beyond 32 bits would go out as another time.
+TEST(TimeTicksText, OnlyTheShownFormsAreRead) {
     EXPECT_EQ(TextToTimeTicks("3 days"), 3u * 8640000);
-    EXPECT_EQ(TextToTimeTicks("2:"), 2u * 360000);
-    EXPECT_EQ(TextToTimeTicks("1:15.50"), 360000u + 1550);
-    EXPECT_EQ(TextToTimeTicks("0:01:02.03"), 6000u + 203);
-    EXPECT_EQ(TextToTimeTicks("99999 days, 0:00:00.00"), 4294967295u);  // saturates
-    EXPECT_EQ(TextToTimeTicks("abc"), 0u);
+    EXPECT_EQ(TextToTimeTicks(" 0:01:02.03 "), 6000u + 203);
+    EXPECT_EQ(TextToTimeTicks("0:05:30"), 33000u);  // no hundredths
+    EXPECT_EQ(TextToTimeTicks("2 days,0:00:00.00"), 2u * 8640000);
+    for (const char* refused : {"42", "", "abc", "2:", "1:15.50", "0:60:00.00", "0:00:00.5",
+                                "0:00:00.00x", "99999 days, 0:00:00.00"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_CV_CODE(TextToTimeTicks(refused), -kMsgRange);
+    }
 }
 
 TEST(DateAndTime, TextWithAndWithoutUtcOffset) {
@@ -64,11 +67,13 @@ TEST(DateAndTime, WireBytesPutTheYearMostSignificantByteFirst) {
 
 TEST(DateAndTime, ParsingTriesBothDirectionsThenNoOffset) {
     EXPECT_EQ(CvDateTime::FromText("2020-1-2,3:4:5.6,-7:8").ToText(), "2020-1-2,3:4:5.6,-7:8");
-    // A partial text keeps the numbers it matched; the rest is 0.
-    EXPECT_EQ(CvDateTime::FromText("2020-1-2").ToText(), "2020-1-2,0:0:0.0");
-    EXPECT_EQ(CvDateTime::FromText("").ToText(), "0-0-0,0:0:0.0");
-    // Each number is cut to its field's width.
-    EXPECT_EQ(CvDateTime::FromText("2020-257-2,3:4:5.6").Month, 1);
+    EXPECT_EQ(CvDateTime::FromText(" 2020-1-2,3:4:5.6 ").ToText(), "2020-1-2,3:4:5.6");
+    // A partial text, or a number wider than its field, would be another date.
+    for (const char* refused : {"2020-1-2", "", "2020-257-2,3:4:5.6", "70000-1-2,3:4:5.6",
+                                "2020-1-2,3:4:5.6,*7:8", "2020-1-2,3:4:5.6x"}) {
+        SCOPED_TRACE(refused);
+        EXPECT_CV_CODE(CvDateTime::FromText(refused), kErrBadPartialValue);
+    }
 }
 
 TEST(DateAndTime, ShortWireFormWithoutOffsetIsAccepted) {

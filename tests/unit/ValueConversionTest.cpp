@@ -202,16 +202,22 @@ TEST(AgentValueText, UnknownSyntaxIsRejected) {
 
 TEST(TextToAgentValue, NumbersAndBooleans) {
     EXPECT_EQ(Sent(CvSyntax::boolean, "true").Integer, 1);
-    EXPECT_EQ(Sent(CvSyntax::boolean, "TRUE").Integer, 0);  // only "true" counts
-    const SnmpVarBind i = Sent(CvSyntax::integer, "-42abc");
+    EXPECT_EQ(Sent(CvSyntax::boolean, "false").Integer, 0);
+    EXPECT_CV_CODE(Sent(CvSyntax::boolean, "TRUE"), kErrBadPartialValue);  // only "true" counts
+    const SnmpVarBind i = Sent(CvSyntax::integer, " -42 ");
     EXPECT_EQ(i.Tag, AsnTag::Integer);
     EXPECT_EQ(i.Integer, -42);
-    EXPECT_EQ(Sent(CvSyntax::integer, "x").Integer, 0);
-    EXPECT_EQ(Sent(CvSyntax::integer, "99999999999").Integer, 2147483647);
+    // A typo is refused, not written as the number of its leading digits.
+    for (const char* typo : {"-42abc", "x", "", "99999999999", "30 000", "+5", "0x1"}) {
+        SCOPED_TRACE(typo);
+        EXPECT_CV_CODE(Sent(CvSyntax::integer, typo), -kMsgRange);
+    }
     EXPECT_EQ(Sent(CvSyntax::counter, "7").Tag, AsnTag::Counter32);
     EXPECT_EQ(Sent(CvSyntax::guage, "7").Tag, AsnTag::Gauge32);
     EXPECT_EQ(Sent(CvSyntax::uinteger, "7").Tag, AsnTag::UInteger32);
-    EXPECT_EQ(Sent(CvSyntax::counter, "99999999999").Unsigned, 4294967295u);
+    EXPECT_EQ(Sent(CvSyntax::counter, "4294967295").Unsigned, 4294967295u);
+    EXPECT_CV_CODE(Sent(CvSyntax::counter, "4294967296"), -kMsgRange);
+    EXPECT_CV_CODE(Sent(CvSyntax::guage, "-1"), -kMsgRange);
     const SnmpVarBind t = Sent(CvSyntax::timeticks, "1 day 0:00:00.01");
     EXPECT_EQ(t.Tag, AsnTag::TimeTicks);
     EXPECT_EQ(t.Unsigned, 8640001u);
@@ -236,8 +242,14 @@ TEST(TextToAgentValue, AddressesAndIdentifiersAreChecked) {
     EXPECT_EQ(ip.Tag, AsnTag::IpAddress);
     EXPECT_EQ(ip.Bytes, Bytes({192, 168, 0, 1}));
     EXPECT_EQ(Sent(CvSyntax::nsapaddr, "1.2.3.4").Tag, AsnTag::IpAddress);
-    for (const char* bad : {"", "1.2.3", "1.2.3.4.5", "256.1.1.1", "a.b.c.d", "1..2.3"}) {
-        EXPECT_CV_CODE(Sent(CvSyntax::ipaddress, bad), kErrInvalidAddress);
+    // Refused with the messages an address edit gives: the count of numbers, or their range.
+    for (const char* bad : {"1.2.3", "1.2.3.4.5", "10.0.0"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_CV_CODE(Sent(CvSyntax::ipaddress, bad), -kMsgNumberCount);
+    }
+    for (const char* bad : {"", "256.1.1.1", "a.b.c.d", "1..2.3", ".1.2.3", "1.2.3.4."}) {
+        SCOPED_TRACE(bad);
+        EXPECT_CV_CODE(Sent(CvSyntax::ipaddress, bad), -kMsgListRange);
     }
     const SnmpVarBind oid = Sent(CvSyntax::objectid, ".1.3.6.1");
     EXPECT_EQ(oid.Tag, AsnTag::ObjectId);

@@ -8,10 +8,10 @@
 #include <regex>
 #include <string_view>
 
-#include "CvFormatSpec.h"
 #include "CvMibCatalogue.h"
 #include "CvOidText.h"
 #include "CvTextUtil.h"
+#include "CvValueCheck.h"
 #include "CvValueConversion.h"
 
 const char kCliUsage[] =
@@ -415,76 +415,25 @@ bool ParseItemType(const std::string& text, std::uint8_t& type) {
     return true;
 }
 
-// The form a value takes, as the edit format of its syntax; "" for syntaxes
-// whose values are checked otherwise or not at all.
-const char* ValueFormat(std::uint32_t syntax) {
+// Why `value` does not suit the syntax; "" when it does. The check is the
+// one every conversion runs; where its message cannot show the form a value
+// takes, the form is named instead.
+std::string ValueProblem(std::uint32_t syntax, const std::string& value) {
     using namespace CvSyntax;
-    switch (syntax) {
-        case integer:
-            return "%i";
-        case counter:
-        case guage:
-        case uinteger:
-            return "%u";
-        case counter64:
-            return "%u{x18446744073709551615}";
-        case double_:
-            return "%f{n-1.7976931348623157e308x1.7976931348623157e308}";
-        case bitstr:
-        case octetstr:
-        case opaque:
-            return "%h{l131070}";  // 65535 octets
-        case macaddress:
-            return "%h{l12f}";
-        case ipv6address:
-            return "%h{l32f}";
-        case ipaddress:
-        case nsapaddr:
-            return "%n.{x255l4f}";
-        case objectid:
-            return "%n.{l128}";
-        default:
-            return "";
-    }
-}
-
-// Why `value` does not suit the syntax; "" when it does.
-std::string ValueProblem(std::uint32_t syntax, std::string value) {
-    using namespace CvSyntax;
-    static const std::regex kTicks(R"(([0-9]+ days?,? )?[0-9]+:[0-9]{2}:[0-9]{2}\.[0-9]{2})");
-    static const std::regex kDateTime(
-        R"([0-9]{1,5}-[0-9]{1,2}-[0-9]{1,2},[0-9]{1,2}:[0-9]{1,2}:[0-9]{1,2}\.[0-9](,[-+][0-9]{1,2}:[0-9]{1,2})?)");
-    switch (syntax) {
-        case boolean:
-            return value == "true" || value == "false" ? "" : "takes true or false";
-        case timeticks:
-            return std::regex_match(value, kTicks)
-                       ? ""
-                       : "takes a time as reads show it: 0:05:00.00, 1 day 2:03:04.05";
-        case datetime:
-            return std::regex_match(value, kDateTime)
-                       ? ""
-                       : "takes a date and time as reads show it: 2024-5-17,13:45:30.0,+2:0";
-        case objectid:
-            if (!value.empty() && value.front() == '.') {
-                value.erase(0, 1);
-            }
-            break;
-        case bitstr:
-        case octetstr:
-        case opaque:
-        case macaddress:
-        case ipv6address:
-            std::erase_if(value, [](char c) { return c == ' ' || c == '\t'; });
-            break;
-        default:
-            break;
-    }
-    const char* format = ValueFormat(syntax);
-    if (*format == '\0') {
+    const CvValueRefusal refusal = RefuseValueText(syntax, value);
+    if (!refusal) {
         return {};
     }
-    return ReplaceAll(FormatRefusal(ParseFormatSpec(format), value), "\n", " ");
+    switch (syntax) {
+        case boolean:
+            return "takes true or false";
+        case timeticks:
+            return "takes a time as reads show it: 0:05:00.00, 1 day 2:03:04.05";
+        case datetime:
+            return "takes a date and time as reads show it: 2024-5-17,13:45:30.0,+2:0";
+        default:
+            return ReplaceAll(refusal.Message, "\n", " ");
+    }
 }
 
 }  // namespace

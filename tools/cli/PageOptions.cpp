@@ -5,6 +5,7 @@
 #include "CvOptionList.h"
 #include "CvSNMPVarList.h"
 #include "CvTextUtil.h"
+#include "CvValueCheck.h"
 
 const char kPageUsage[] =
     "the pages of the menu:\n"
@@ -61,15 +62,22 @@ bool IsNumberSyntax(std::uint32_t syntax) {
            syntax == counter64;
 }
 
-// A number column takes an option label or a decimal number; anything else
-// would go out as 0.
+// A value takes an option label or what the column's syntax converts: the
+// check every conversion runs, so nothing goes out as another value.
 bool CheckValue(const CvSNMPVar& item, const std::string& value, std::string& error) {
-    if (!IsNumberSyntax(item.Syntax) || IsDecimalInteger(Trim(value)) ||
-        (item.Options != nullptr && item.Options->IndexOfLabel(value) >= 0)) {
+    if (item.Options != nullptr && item.Options->IndexOfLabel(value) >= 0) {
         return true;
     }
-    return Fail(error, value + " is neither " + (item.Options ? "an option nor " : "") +
-                           "a number for " + item.Label);
+    const CvValueRefusal refusal = RefuseValueText(item.Syntax, value);
+    if (!refusal) {
+        return true;
+    }
+    if (IsNumberSyntax(item.Syntax)) {
+        return Fail(error, value + (item.Options ? " is neither an option nor " : " is not ") +
+                               "a number for " + item.Label);
+    }
+    return Fail(error, "bad value " + value + " for " + item.Label + ": " +
+                           ReplaceAll(refusal.Message, "\n", " "));
 }
 
 // The status label a value stands for (by label or by number), else "".

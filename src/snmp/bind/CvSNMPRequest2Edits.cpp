@@ -20,6 +20,7 @@
 namespace {
 
 const char kNull[] = "(NULL)";
+const char kNotDone[] = "(NOTDONE)";
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -259,10 +260,11 @@ void CvSNMPRequest2Edits::ShowInControls(const Binding& binding) {
     QWidget* control = binding.Controls.front().data();
     const bool editGroup = binding.Controls.size() > 1 && dynamic_cast<Edit*>(control) != nullptr;
     // Bytes are needed for parts, bit groups and edit groups only: a whole
-    // value in one control is shown as its text.
+    // value in one control is shown as its text. A column that ended early
+    // holds no value, as "(NULL)" does.
     std::string bytes;
     if (!whole || !binding.BitPositions.empty() || editGroup) {
-        bytes = TextToField(item.Syntax, text);
+        bytes = TextToField(item.Syntax, text == kNotDone ? kNull : text);
         if (!whole) {
             bytes = ExtractField(bytes, binding.Offset, binding.Syntax);
             text = FieldToText(binding.Syntax, bytes);
@@ -331,9 +333,10 @@ void CvSNMPRequest2Edits::ControlsToValues(std::int32_t itemIndex) {
                 continue;
             }
             if (!bound && item.Syntax != CvSyntax::displaystr) {
+                // The parts of a value not read go onto a zero field.
                 const std::string text =
                     item.Options != nullptr ? item.Options->LabelToValue(item.Value) : item.Value;
-                bytes = TextToField(item.Syntax, text);
+                bytes = TextToField(item.Syntax, text == kNotDone ? "" : text);
             }
             bound = true;
             const std::string part = ReadPart(binding);

@@ -107,6 +107,15 @@ const std::string& CodeMessage(int code) {
     return CatalogueText(CvCatalogue::CvSnmp, 28);
 }
 
+std::string CommonMessage(int index,
+                          std::initializer_list<std::pair<std::string_view, std::string>> fills) {
+    std::string text = CatalogueText(CvCatalogue::Common, index);
+    for (const auto& [placeholder, value] : fills) {
+        text = ReplaceAll(text, placeholder, value);
+    }
+    return text;
+}
+
 void CvRaise(int code) {
     throw CvException(CodeMessage(code), code);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <ctime>
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "CvErrorCodes.h"
 
@@ -31,6 +34,11 @@ void ResetCatalogues();
 
 // The message of a code of the system's ranges; -528's text for any other code.
 const std::string& CodeMessage(int code);
+
+// Common message `index` with its placeholders ("[MIN]", "[LEN]", ...)
+// filled, every occurrence.
+std::string CommonMessage(int index,
+                          std::initializer_list<std::pair<std::string_view, std::string>> fills);
 
 struct CvSnmpResult {
     int Code;

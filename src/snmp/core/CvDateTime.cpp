@@ -2,45 +2,39 @@
 
 #include <array>
 #include <cstdio>
-#include <limits>
+
+#include "CvErrorCodes.h"
+#include "CvException.h"
+#include "CvTextUtil.h"
 
 namespace {
 
-// Matches `pattern` against `text` the way the C library's scanf matches
-// "%d" and literal characters: 'd' in the pattern reads a signed decimal
-// number (after optional blanks), any other character must appear as is.
-// Returns how many numbers were read before the first mismatch.
-std::size_t ScanNumbers(std::string_view text, std::string_view pattern,
-                        std::array<std::int64_t, 9>& out) {
+// Reads `text` against `pattern`: 'd' stands for a decimal number of digits
+// only, any other character must appear as is. True when the whole text
+// matches; the numbers are written to `out`.
+bool MatchNumbers(std::string_view text, std::string_view pattern,
+                  std::array<std::uint64_t, 9>& out) {
     std::size_t pos = 0;
     std::size_t count = 0;
     for (const char p : pattern) {
         if (p != 'd') {
             if (pos >= text.size() || text[pos] != p) {
-                return count;
+                return false;
             }
             ++pos;
             continue;
         }
-        while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-            ++pos;
-        }
-        bool negative = false;
-        if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
-            negative = text[pos] == '-';
-            ++pos;
-        }
-        if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') {
-            return count;
-        }
-        std::int64_t v = 0;
-        constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
+        const std::size_t begin = pos;
+        std::uint64_t v = 0;
         for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-            v = v > kLimit ? v : v * 10 + (text[pos] - '0');
+            v = v > 0xFFFFFFFFu ? v : v * 10 + static_cast<std::uint64_t>(text[pos] - '0');
         }
-        out[count++] = negative ? -v : v;
+        if (pos == begin) {
+            return false;
+        }
+        out[count++] = v;
     }
-    return count;
+    return pos == text.size();
 }
 
 }  // namespace
@@ -65,16 +59,26 @@ CvDateTime CvDateTime::FromBytes(std::string_view bytes) {
 }
 
 CvDateTime CvDateTime::FromText(std::string_view text) {
-    std::array<std::int64_t, 9> n{};
+    const std::string trimmed = Trim(text);
+    std::array<std::uint64_t, 9> n{};
     char direction = '+';
-    if (ScanNumbers(text, "d-d-d,d:d:d.d,+d:d", n) != 9) {
-        n.fill(0);
-        if (ScanNumbers(text, "d-d-d,d:d:d.d,-d:d", n) == 9) {
-            direction = '-';
-        } else {
+    if (!MatchNumbers(trimmed, "d-d-d,d:d:d.d,+d:d", n)) {
+        direction = '-';
+        if (!MatchNumbers(trimmed, "d-d-d,d:d:d.d,-d:d", n)) {
+            direction = '+';
             n.fill(0);
-            ScanNumbers(text, "d-d-d,d:d:d.d", n);
-            n[7] = n[8] = 0;
+            if (!MatchNumbers(trimmed, "d-d-d,d:d:d.d", n)) {
+                CvRaise(kErrBadPartialValue);
+            }
+        }
+    }
+    // Every number fits its field: nothing is cut to another date.
+    if (n[0] > 0xFFFF) {
+        CvRaise(kErrBadPartialValue);
+    }
+    for (std::size_t i = 1; i < n.size(); ++i) {
+        if (n[i] > 0xFF) {
+            CvRaise(kErrBadPartialValue);
         }
     }
     CvDateTime dt;

@@ -24,8 +24,8 @@ struct CvDateTime {
     // Reads the wire bytes; the 8-byte form without UTC offset is accepted,
     // missing bytes read as 0.
     static CvDateTime FromBytes(std::string_view bytes);
-    // Parses the text form; fields not matched are 0 and every number is
-    // truncated to its field's width.
+    // Parses the text form, blanks around it allowed. A text of another form,
+    // or a number wider than its field, raises -518.
     static CvDateTime FromText(std::string_view text);
 
     std::string ToBytes() const;

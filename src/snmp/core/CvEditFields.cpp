@@ -10,6 +10,7 @@
 #include "CvRealDateTime.h"
 #include "CvSNMPVar.h"
 #include "CvTextUtil.h"
+#include "CvValueCheck.h"
 
 namespace {
 
@@ -61,8 +62,11 @@ std::size_t HexEditsNeeded(std::uint32_t syntax, std::size_t bytes) {
     return syntax == macaddress ? 6 : syntax == ipv6address ? 16 : bytes;
 }
 
-std::string Number(std::string_view field) {
-    return std::to_string(ReadLeadingUInt32(field));
+// A number of one edit of a group: an empty edit counts as 0, as an empty
+// hexadecimal edit counts as "00"; anything but a whole number of the range
+// raises common 8.
+std::uint64_t FieldNumber(std::string_view field, std::uint64_t max = 0xFFFFFFFFu) {
+    return Trim(field).empty() ? 0 : UnsignedOfText(field, max);
 }
 
 }  // namespace
@@ -189,40 +193,41 @@ std::string FieldOfEditFields(std::uint32_t syntax, const std::vector<std::strin
                 if (!dotted.empty()) {
                     dotted += '.';
                 }
-                dotted += Number(f);
+                dotted += std::to_string(FieldNumber(f));
             }
             return TextToField(syntax, dotted);
         }
         case timeticks: {
-            const std::uint64_t ticks = std::uint64_t{ReadLeadingUInt32(field(0))} * kTicksPerDay +
-                                        std::uint64_t{ReadLeadingUInt32(field(1))} * 360000 +
-                                        std::uint64_t{ReadLeadingUInt32(field(2))} * 6000 +
-                                        std::uint64_t{ReadLeadingUInt32(field(3))} * 100 +
-                                        ReadLeadingUInt32(field(4));
+            const std::uint64_t ticks =
+                FieldNumber(field(0)) * kTicksPerDay + FieldNumber(field(1)) * 360000 +
+                FieldNumber(field(2)) * 6000 + FieldNumber(field(3)) * 100 + FieldNumber(field(4));
             return LittleEndianBytes(ticks > 0xFFFFFFFFu ? 0xFFFFFFFFu
                                                          : static_cast<std::uint32_t>(ticks));
         }
         case datetime: {
             CvDateTime dt;
-            dt.Year = static_cast<std::uint16_t>(ReadLeadingUInt32(field(0)));
-            dt.Month = static_cast<std::uint8_t>(ReadLeadingUInt32(field(1)));
-            dt.Day = static_cast<std::uint8_t>(ReadLeadingUInt32(field(2)));
-            dt.Hour = static_cast<std::uint8_t>(ReadLeadingUInt32(field(3)));
-            dt.Minutes = static_cast<std::uint8_t>(ReadLeadingUInt32(field(4)));
-            dt.Seconds = static_cast<std::uint8_t>(ReadLeadingUInt32(field(5)));
-            dt.DeciSeconds = static_cast<std::uint8_t>(ReadLeadingUInt32(field(6)));
+            dt.Year = static_cast<std::uint16_t>(FieldNumber(field(0), 0xFFFF));
+            dt.Month = static_cast<std::uint8_t>(FieldNumber(field(1), 0xFF));
+            dt.Day = static_cast<std::uint8_t>(FieldNumber(field(2), 0xFF));
+            dt.Hour = static_cast<std::uint8_t>(FieldNumber(field(3), 0xFF));
+            dt.Minutes = static_cast<std::uint8_t>(FieldNumber(field(4), 0xFF));
+            dt.Seconds = static_cast<std::uint8_t>(FieldNumber(field(5), 0xFF));
+            dt.DeciSeconds = static_cast<std::uint8_t>(FieldNumber(field(6), 0xFF));
             dt.Direction = field(7) == "-" ? '-' : '+';
-            dt.UtcHours = static_cast<std::uint8_t>(ReadLeadingUInt32(field(8)));
-            dt.UtcMinutes = static_cast<std::uint8_t>(ReadLeadingUInt32(field(9)));
+            dt.UtcHours = static_cast<std::uint8_t>(FieldNumber(field(8), 0xFF));
+            dt.UtcMinutes = static_cast<std::uint8_t>(FieldNumber(field(9), 0xFF));
             return dt.ToBytes();
         }
         case bcdatetime: {
+            const std::int64_t year =
+                Trim(field(0)).empty() ? 0 : IntegerOfText(field(0), -9999, 9999);
             const std::int64_t days =
-                DaysFromCivil(ReadLeadingInt32(field(0)), ReadLeadingUInt32(field(1)),
-                              ReadLeadingUInt32(field(2)));
-            const double ms = ReadLeadingUInt32(field(3)) * 3600000.0 +
-                              ReadLeadingUInt32(field(4)) * 60000.0 +
-                              ReadLeadingUInt32(field(5)) * 1000.0 + ReadLeadingUInt32(field(6));
+                DaysFromCivil(year, static_cast<unsigned>(FieldNumber(field(1), 12)),
+                              static_cast<unsigned>(FieldNumber(field(2), 31)));
+            const double ms = static_cast<double>(FieldNumber(field(3))) * 3600000.0 +
+                              static_cast<double>(FieldNumber(field(4))) * 60000.0 +
+                              static_cast<double>(FieldNumber(field(5))) * 1000.0 +
+                              static_cast<double>(FieldNumber(field(6)));
             return DoubleToBytes(static_cast<double>(days) + kDaysTo1970 + ms / kMsPerDay);
         }
         default:

@@ -26,3 +26,14 @@ constexpr int kErrNoOptionList = -520;
 constexpr int kErrBadControlType = -521;
 constexpr int kErrTooFewControls = -522;
 constexpr int kErrUnknown = -528;
+
+// Common messages of the input checks (their code is minus the index).
+constexpr int kMsgEmpty = 3;
+constexpr int kMsgTextTooLong = 4;
+constexpr int kMsgTextLength = 5;
+constexpr int kMsgHexTooLong = 6;
+constexpr int kMsgHexLength = 7;
+constexpr int kMsgRange = 8;
+constexpr int kMsgTooManyNumbers = 9;
+constexpr int kMsgNumberCount = 10;
+constexpr int kMsgListRange = 11;

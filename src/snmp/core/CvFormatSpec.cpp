@@ -21,17 +21,6 @@ bool IsNumberChar(char c) {
     return IsDigit(c) || c == '-' || c == '.';
 }
 
-// Common messages of the checks on leaving an edit.
-constexpr int kMsgEmpty = 3;
-constexpr int kMsgTextTooLong = 4;
-constexpr int kMsgTextLength = 5;
-constexpr int kMsgHexTooLong = 6;
-constexpr int kMsgHexLength = 7;
-constexpr int kMsgRange = 8;
-constexpr int kMsgTooManyNumbers = 9;
-constexpr int kMsgNumberCount = 10;
-constexpr int kMsgListRange = 11;
-
 [[noreturn]] void Reject() {
     CvRaise(kErrBadFormatSpec);
 }
@@ -181,15 +170,6 @@ int CountFormatControls(std::string_view format) {
 
 namespace {
 
-std::string Message(int index,
-                    std::initializer_list<std::pair<std::string_view, std::string>> fills) {
-    std::string text = CatalogueText(CvCatalogue::Common, index);
-    for (const auto& [placeholder, value] : fills) {
-        text = ReplaceAll(text, placeholder, value);
-    }
-    return text;
-}
-
 // Lengths count as the edits count them: UTF-16 code units.
 std::size_t Utf16Length(std::string_view text) {
     std::size_t length = 0;
@@ -208,22 +188,22 @@ std::string LengthRefusal(const CvFormatSpec& format, std::size_t length, bool r
         if (length == static_cast<std::size_t>(format.MaxLength) && !refusedChar) {
             return {};
         }
-        return Message(hex ? kMsgHexLength : kMsgTextLength, {{"[LEN]", limit}});
+        return CommonMessage(hex ? kMsgHexLength : kMsgTextLength, {{"[LEN]", limit}});
     }
     if ((format.MaxLength <= 0 || length <= static_cast<std::size_t>(format.MaxLength)) &&
         !refusedChar) {
         return {};
     }
-    return Message(hex ? kMsgHexTooLong : kMsgTextTooLong, {{"[MAXLEN]", limit}});
+    return CommonMessage(hex ? kMsgHexTooLong : kMsgTextTooLong, {{"[MAXLEN]", limit}});
 }
 
 std::string ListRefusal(const CvFormatSpec& format, std::string_view text, bool refusedChar) {
     const std::string delimiter(1, format.Delimiter);
     const double lowest = std::trunc(format.Min);
     const double highest = std::trunc(format.Max);
-    const std::string rangeMessage = Message(kMsgListRange, {{"[DELIMITER]", delimiter},
-                                                             {"[MIN]", RealToText(lowest)},
-                                                             {"[MAX]", RealToText(highest)}});
+    const std::string rangeMessage = CommonMessage(kMsgListRange, {{"[DELIMITER]", delimiter},
+                                                                   {"[MIN]", RealToText(lowest)},
+                                                                   {"[MAX]", RealToText(highest)}});
     if (refusedChar) {
         return rangeMessage;
     }
@@ -233,10 +213,12 @@ std::string ListRefusal(const CvFormatSpec& format, std::string_view text, bool 
     if (format.MaxLength > 0) {
         if ((format.Flags & CvFormatSpec::kExactLength) != 0) {
             if (list.Count() != format.MaxLength) {
-                return Message(kMsgNumberCount, {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
+                return CommonMessage(kMsgNumberCount,
+                                     {{"[DELIMITER]", delimiter}, {"[COUNT]", limit}});
             }
         } else if (list.Count() > format.MaxLength) {
-            return Message(kMsgTooManyNumbers, {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
+            return CommonMessage(kMsgTooManyNumbers,
+                                 {{"[DELIMITER]", delimiter}, {"[MAXCOUNT]", limit}});
         }
     }
     for (const std::uint32_t v : list.Values) {
@@ -290,7 +272,7 @@ std::size_t FirstRefusedChar(const CvFormatSpec& format, std::string_view text) 
 
 std::string FormatRefusal(const CvFormatSpec& format, std::string_view text) {
     if (text.empty()) {
-        return (format.Flags & CvFormatSpec::kNotEmpty) != 0 ? Message(kMsgEmpty, {}) : "";
+        return (format.Flags & CvFormatSpec::kNotEmpty) != 0 ? CommonMessage(kMsgEmpty, {}) : "";
     }
     const bool refusedChar = FirstRefusedChar(format, text) != std::string_view::npos;
     switch (format.Type) {
@@ -303,8 +285,8 @@ std::string FormatRefusal(const CvFormatSpec& format, std::string_view text) {
             if (!refusedChar && digits && v >= format.Min && v <= format.Max) {
                 return {};
             }
-            return Message(kMsgRange,
-                           {{"[MIN]", RealToText(format.Min)}, {"[MAX]", RealToText(format.Max)}});
+            return CommonMessage(
+                kMsgRange, {{"[MIN]", RealToText(format.Min)}, {"[MAX]", RealToText(format.Max)}});
         }
         case 'h':
         case 's':

@@ -1,6 +1,7 @@
 #include "CvIndexCoding.h"
 
 #include <bit>
+#include <limits>
 #include <vector>
 
 #include "CvCatalogues.h"
@@ -10,6 +11,7 @@
 #include "CvRealDateTime.h"
 #include "CvTextUtil.h"
 #include "CvTimeTicks.h"
+#include "CvValueCheck.h"
 
 namespace {
 
@@ -145,12 +147,15 @@ Subids EncodeValue(std::uint32_t syntax, const std::string& text, bool implied) 
             out.push_back(text == "true" ? 1 : 0);
             break;
         case integer:
-            out.push_back(static_cast<std::uint32_t>(ReadLeadingInt32(text)));
+            out.push_back(static_cast<std::uint32_t>(
+                IntegerOfText(text, std::numeric_limits<std::int32_t>::min(),
+                              std::numeric_limits<std::int32_t>::max())));
             break;
         case counter:
         case guage:
         case uinteger:
-            out.push_back(ReadLeadingUInt32(text));
+            out.push_back(static_cast<std::uint32_t>(
+                UnsignedOfText(text, std::numeric_limits<std::uint32_t>::max())));
             break;
         case bitstr:
         case octetstr:
@@ -178,13 +183,13 @@ Subids EncodeValue(std::uint32_t syntax, const std::string& text, bool implied) 
             out.push_back(TextToTimeTicks(text));
             break;
         case counter64: {
-            const std::uint64_t v = ReadLeadingUInt64(text);
+            const std::uint64_t v = UnsignedOfText(text, std::numeric_limits<std::uint64_t>::max());
             out.push_back(static_cast<std::uint32_t>(v >> 32));
             out.push_back(static_cast<std::uint32_t>(v & 0xFFFFFFFFu));
             break;
         }
         case double_:
-            AppendHalves(out, ReadLeadingReal(text));
+            AppendHalves(out, RealOfText(text));
             break;
         case macaddress:
         case ipv6address: {

@@ -1,6 +1,7 @@
 #include "CvPackedField.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "CvSNMPVar.h"
 #include "CvTextUtil.h"
 #include "CvTimeTicks.h"
+#include "CvValueCheck.h"
 
 namespace {
 
@@ -85,10 +87,6 @@ std::string ToLittleEndian(std::uint64_t v, std::size_t width) {
 
 std::string ToBigEndian16(std::uint32_t v) {
     return {static_cast<char>((v >> 8) & 0xFF), static_cast<char>(v & 0xFF)};
-}
-
-std::int64_t Clamp(std::int64_t v, std::int64_t lo, std::int64_t hi) {
-    return std::min(std::max(v, lo), hi);
 }
 
 std::string OidFieldText(std::string_view bytes) {
@@ -188,29 +186,36 @@ std::string TextToField(std::uint32_t syntax, std::string_view text) {
     if (text == kNull) {
         return "";
     }
+    // An empty part edit is a zero field, so the parts after it keep their
+    // offsets; any other text is a whole number of the field's range.
+    const auto number = [text](std::int64_t min, std::int64_t max) {
+        return text.empty() ? 0 : IntegerOfText(text, min, max);
+    };
+    const auto unsignedNumber = [text](std::uint64_t max) {
+        return text.empty() ? 0 : UnsignedOfText(text, max);
+    };
     switch (syntax) {
         case boolean:
             return ToLittleEndian(text == "true" ? 1 : 0, 4);
         case integer:
-            return ToLittleEndian(static_cast<std::uint32_t>(ReadLeadingInt32(text)), 4);
+            return ToLittleEndian(static_cast<std::uint32_t>(number(INT32_MIN, INT32_MAX)), 4);
         case counter:
         case guage:
         case uinteger:
-            return ToLittleEndian(ReadLeadingUInt32(text), 4);
+            return ToLittleEndian(static_cast<std::uint32_t>(unsignedNumber(UINT32_MAX)), 4);
         case timeticks:
-            return ToLittleEndian(TextToTimeTicks(text), 4);
+            return ToLittleEndian(text.empty() ? 0 : TextToTimeTicks(text), 4);
         case ipaddress:
         case nsapaddr:
-            // An empty address is the zero address, as an empty number is 0.
             return text.empty() ? std::string(4, '\0') : ValueAddressBytes(text);
         case counter64:
-            return ToLittleEndian(ReadLeadingUInt64(text), 8);
+            return ToLittleEndian(unsignedNumber(UINT64_MAX), 8);
         case double_:
-            return DoubleToBytes(ReadLeadingReal(text));
+            return DoubleToBytes(text.empty() ? 0.0 : RealOfText(text));
         case bcdatetime:
             return DoubleToBytes(text.empty() ? 0.0 : TextToRealDateTime(text));
         case datetime:
-            return CvDateTime::FromText(text).ToBytes();
+            return (text.empty() ? CvDateTime{} : CvDateTime::FromText(text)).ToBytes();
         case bitstr:
         case octetstr:
         case opaque:
@@ -231,17 +236,15 @@ std::string TextToField(std::uint32_t syntax, std::string_view text) {
         case bool8:
             return std::string(1, text == "true" ? '\1' : '\0');
         case int8:
-            return std::string(1, static_cast<char>(Clamp(ReadLeadingInt64(text), -128, 127)));
+            return std::string(1, static_cast<char>(number(-128, 127)));
         case uint8:
-            return std::string(1, static_cast<char>(Clamp(ReadLeadingInt64(text), 0, 255)));
+            return std::string(1, static_cast<char>(number(0, 255)));
         case bool16:
             return ToBigEndian16(text == "true" ? 1 : 0);
         case int16:
-            return ToBigEndian16(
-                static_cast<std::uint32_t>(Clamp(ReadLeadingInt64(text), -32768, 32767)));
+            return ToBigEndian16(static_cast<std::uint32_t>(number(-32768, 32767)));
         case uint16:
-            return ToBigEndian16(
-                static_cast<std::uint32_t>(Clamp(ReadLeadingInt64(text), 0, 65535)));
+            return ToBigEndian16(static_cast<std::uint32_t>(number(0, 65535)));
         default:
             CvRaise(kErrBadSyntax);
     }

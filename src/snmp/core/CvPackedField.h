@@ -16,7 +16,8 @@ std::string ExtractField(std::string_view bytes, std::int32_t offset, std::uint3
 // A field shorter than its width raises -518.
 std::string FieldToText(std::uint32_t syntax, std::string_view bytes);
 
-// Display text -> field bytes; "" for "(NULL)" and for syntax 5. Numbers
-// beyond the field's width saturate; an empty text is a zero field (0.0.0.0
-// for addresses).
+// Display text -> field bytes; "" for "(NULL)" and for syntax 5. An empty
+// text is a zero field (0.0.0.0 for addresses); a number must be a whole
+// number of its field's range, or it raises common 8 with the range; other
+// texts raise as TextToVb does.
 std::string TextToField(std::uint32_t syntax, std::string_view text);

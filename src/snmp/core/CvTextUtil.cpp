@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <limits>
@@ -223,6 +224,66 @@ bool IsDecimalInteger(std::string_view text) {
             return false;
         }
     }
+    return true;
+}
+
+bool ParseUnsigned(std::string_view text, std::uint64_t max, std::uint64_t& value) {
+    const std::string digits = Trim(text);
+    if (digits.empty()) {
+        return false;
+    }
+    std::uint64_t v = 0;
+    for (const char c : digits) {
+        if (!IsDigit(c)) {
+            return false;
+        }
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (d > max || v > (max - d) / 10) {
+            return false;
+        }
+        v = v * 10 + d;
+    }
+    value = v;
+    return true;
+}
+
+bool ParseInteger(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value) {
+    const std::string trimmed = Trim(text);
+    const bool negative = !trimmed.empty() && trimmed.front() == '-';
+    std::uint64_t magnitude = 0;
+    const std::uint64_t limit = negative ? (min < 0 ? 0 - static_cast<std::uint64_t>(min) : 0)
+                                         : (max < 0 ? 0 : static_cast<std::uint64_t>(max));
+    if ((negative && min >= 0) ||
+        !ParseUnsigned(std::string_view(trimmed).substr(negative ? 1 : 0), limit, magnitude)) {
+        return false;
+    }
+    const std::int64_t v =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    if (v < min || v > max) {
+        return false;
+    }
+    value = v;
+    return true;
+}
+
+bool ParseReal(std::string_view text, double& value) {
+    const std::string trimmed = Trim(text);
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
+    // strtod also takes hexadecimal numbers, "inf" and "nan": digits come first.
+    const std::size_t first = trimmed.find_first_not_of("+-");
+    if (first > 1 || first == std::string::npos ||
+        !(IsDigit(trimmed[first]) || trimmed[first] == '.')) {
+        return false;
+    }
+    if (trimmed.find_first_of("xXnN") != std::string::npos) {
+        return false;
+    }
+    char* end = nullptr;
+    const double v = strtod_l(trimmed.c_str(), &end, cLocale);
+    if (end != trimmed.c_str() + trimmed.size() || !std::isfinite(v)) {
+        return false;
+    }
+    value = v;
     return true;
 }
 

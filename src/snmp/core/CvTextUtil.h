@@ -40,6 +40,14 @@ double ReadLeadingReal(std::string_view text);
 // Whole text is an optional "-" followed by decimal digits.
 bool IsDecimalInteger(std::string_view text);
 
+// The whole text as a number, blanks around it allowed: an optional "-"
+// (where `min` is below 0) and decimal digits. False for anything else and
+// for a number outside [min, max].
+bool ParseInteger(std::string_view text, std::int64_t min, std::int64_t max, std::int64_t& value);
+bool ParseUnsigned(std::string_view text, std::uint64_t max, std::uint64_t& value);
+// The whole text as a finite real number ("-1.5", "2e3"), blanks around it allowed.
+bool ParseReal(std::string_view text, double& value);
+
 // General format with up to 15 significant digits (printf "%.15g").
 std::string RealToText(double value);
 

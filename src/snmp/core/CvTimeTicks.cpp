@@ -3,6 +3,10 @@
 #include <cstdio>
 #include <limits>
 
+#include "CvCatalogues.h"
+#include "CvException.h"
+#include "CvTextUtil.h"
+
 namespace {
 
 constexpr std::uint64_t kTicksPerDay = 8640000;
@@ -34,6 +38,16 @@ public:
         }
         return true;
     }
+    // One or two digits; exactly two with `exact`.
+    bool TwoDigits(std::uint64_t& value, bool exact) {
+        const std::size_t begin = FPos;
+        if (!Number(value)) {
+            return false;
+        }
+        const std::size_t count = FPos - begin;
+        return count == 2 || (count == 1 && !exact);
+    }
+    bool AtEnd() const { return FPos == FText.size(); }
     bool Take(std::string_view word) {
         if (FText.substr(FPos, word.size()) == word) {
             FPos += word.size();
@@ -76,44 +90,42 @@ std::string TimeTicksToText(std::uint32_t ticks) {
 }
 
 std::uint32_t TextToTimeTicks(std::string_view text) {
-    Scanner in(text);
+    const std::string trimmed = Trim(text);
+    Scanner in(trimmed);
     std::uint64_t total = 0;
     std::uint64_t n = 0;
+    bool whole = false;
 
-    // Optional "n day" / "n days", then an optional ",".
-    in.SkipBlanks();
-    const std::size_t start = in.Pos();
+    // "n day" / "n days", then an optional ",".
     if (in.Number(n)) {
         in.SkipBlanks();
         if (in.Take("days") || in.Take("day")) {
             total += SaturatingProduct(n, kTicksPerDay);
+            in.SkipBlanks();
+            in.Take(",");
+            in.SkipBlanks();
+            whole = in.AtEnd();
         } else {
-            in.Rewind(start);
+            in.Rewind(0);
         }
     }
-    in.SkipBlanks();
-    in.Take(",");
-    in.SkipBlanks();
-
-    // Clock part: each number counts only with its terminator, in the order
-    // hours ":", minutes ":", seconds "." hundredths.
-    const std::uint64_t units[] = {kTicksPerHour, kTicksPerMinute};
-    std::size_t stage = 0;
-    while (in.Number(n)) {
-        if (in.Take(":")) {
-            if (stage >= 2) {
-                break;
-            }
-            total += SaturatingProduct(n, units[stage++]);
-        } else if (in.Take(".")) {
-            std::uint64_t hundredths = 0;
-            in.Number(hundredths);
-            total += SaturatingProduct(n, kTicksPerSecond) + hundredths;
-            break;
-        } else {
-            break;
-        }
+    // The clock: hours ":" minutes ":" seconds, with "." and two digits of
+    // hundredths when there are any.
+    std::uint64_t h = 0;
+    std::uint64_t m = 0;
+    std::uint64_t sec = 0;
+    std::uint64_t hh = 0;
+    if (!whole && in.Number(h) && in.Take(":") && in.TwoDigits(m, false) && m < 60 &&
+        in.Take(":") && in.TwoDigits(sec, false) && sec < 60 &&
+        (!in.Take(".") || in.TwoDigits(hh, true)) && in.AtEnd()) {
+        total +=
+            SaturatingProduct(h, kTicksPerHour) + m * kTicksPerMinute + sec * kTicksPerSecond + hh;
+        whole = true;
     }
-    return total > Scanner::kMax ? std::numeric_limits<std::uint32_t>::max()
-                                 : static_cast<std::uint32_t>(total);
+    if (!whole || total > Scanner::kMax) {
+        throw CvException(CommonMessage(kMsgRange, {{"[MIN]", TimeTicksToText(0)},
+                                                    {"[MAX]", TimeTicksToText(Scanner::kMax)}}),
+                          -kMsgRange);
+    }
+    return static_cast<std::uint32_t>(total);
 }

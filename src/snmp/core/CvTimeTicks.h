@@ -8,6 +8,7 @@
 // "1 day 0:00:00.01", "2 days, 0:00:00.00".
 std::string TimeTicksToText(std::uint32_t ticks);
 
-// Reads "[n day[s]][,][h:][m:][s.hh]"; parts that are missing add nothing, so
-// a bare number reads as 0. Sums beyond 32 bits saturate.
+// Reads the text as it is shown: "[n day[s][,] ]h:mm:ss[.hh]", or the days
+// alone; minutes and seconds below 60, blanks around it allowed. Anything
+// else, or more than 32 bits of ticks, raises common 8 with the range.
 std::uint32_t TextToTimeTicks(std::string_view text);

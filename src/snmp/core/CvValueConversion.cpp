@@ -11,10 +11,12 @@
 #include "CvRealDateTime.h"
 #include "CvTextUtil.h"
 #include "CvTimeTicks.h"
+#include "CvValueCheck.h"
 
 namespace {
 
 const char kNull[] = "(NULL)";
+constexpr std::uint64_t kMaxUInt32 = std::numeric_limits<std::uint32_t>::max();
 
 bool IsHexSyntax(std::uint32_t syntax) {
     using namespace CvSyntax;
@@ -150,6 +152,7 @@ void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb) {
         vb = std::move(out);
         return;
     }
+    RequireValueText(item.Syntax, text);
     switch (item.Syntax) {
         case boolean:
             out.Tag = AsnTag::Integer;
@@ -157,7 +160,8 @@ void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb) {
             break;
         case integer:
             out.Tag = AsnTag::Integer;
-            out.Integer = ReadLeadingInt32(text);
+            out.Integer = IntegerOfText(text, std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max());
             break;
         case bitstr:
         case octetstr:
@@ -179,22 +183,23 @@ void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb) {
             SetBytes(out, AsnTag::IpAddress, ValueAddressBytes(text));
             break;
         case counter:
-            SetUnsigned(out, AsnTag::Counter32, ReadLeadingUInt32(text));
+            SetUnsigned(out, AsnTag::Counter32, UnsignedOfText(text, kMaxUInt32));
             break;
         case guage:
-            SetUnsigned(out, AsnTag::Gauge32, ReadLeadingUInt32(text));
+            SetUnsigned(out, AsnTag::Gauge32, UnsignedOfText(text, kMaxUInt32));
             break;
         case uinteger:
-            SetUnsigned(out, AsnTag::UInteger32, ReadLeadingUInt32(text));
+            SetUnsigned(out, AsnTag::UInteger32, UnsignedOfText(text, kMaxUInt32));
             break;
         case timeticks:
             SetUnsigned(out, AsnTag::TimeTicks, TextToTimeTicks(text));
             break;
         case counter64:
-            SetUnsigned(out, AsnTag::Counter64, ReadLeadingUInt64(text));
+            SetUnsigned(out, AsnTag::Counter64,
+                        UnsignedOfText(text, std::numeric_limits<std::uint64_t>::max()));
             break;
         case double_:
-            SetBytes(out, AsnTag::OctetString, DoubleToBytes(ReadLeadingReal(text)));
+            SetBytes(out, AsnTag::OctetString, DoubleToBytes(RealOfText(text)));
             break;
         case datetime:
             SetBytes(out, AsnTag::OctetString, CvDateTime::FromText(text).ToBytes());

@@ -14,8 +14,8 @@
 void VbToText(CvSNMPVar& item, const SnmpVarBind& vb);
 
 // item.Value -> the value of `vb` (its Oid is left alone). "(NULL)" sends NULL.
-// A malformed object identifier raises -417, a malformed address -418, bad
-// hexadecimal or date text -518.
+// A text the value check refuses raises its refusal (CvValueCheck.h): nothing
+// goes out as a value the user did not write.
 void TextToVb(const CvSNMPVar& item, SnmpVarBind& vb);
 
 // True when `vb` carries a value of the kind the syntax shows; false for

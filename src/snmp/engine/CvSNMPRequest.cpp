@@ -229,8 +229,13 @@ CvSNMPRequest::Outcome CvSNMPRequest::StoreResponse(int code, const SnmpResponse
     if (!replies.empty() && ended == static_cast<std::int32_t>(replies.size())) {
         return Outcome::Ended;
     }
-    // Ended columns go on from the row before this one.
-    const std::string previousRow = ended > 0 ? EncodeRowIndex(Vars) : std::string();
+    // Ended columns go on from the row before this one; before the first row
+    // the keys hold no values and the columns stay where they began.
+    bool keysRead = true;
+    for (std::int32_t k = 0; k < Vars.PKeyCount && k < Vars.GetCount(); ++k) {
+        keysRead = keysRead && !Vars.Item(k).Value.empty();
+    }
+    const std::string previousRow = ended > 0 && keysRead ? EncodeRowIndex(Vars) : std::string();
     for (const Reply& reply : replies) {
         CvSNMPVar& item = Vars.Item(reply.Item);
         if (reply.Ended) {

@@ -176,8 +176,14 @@ TEST_F(CliPageOnSim, ErrorsExitWithTheirStatusAndOneLine) {
          "vanta-cli: AlarmControl1 is a scalar page: use set\n"},
         {{"-v", "2c", sim, "page", "SystemLogServerTable1", "add", "swSysLogServerIndex=4",
           "swSysLogServerIPAddress=192.0.2.300"},
-         1,
-         "(SNMPClass) Invalid Address! (-418)\n"},
+         2,
+         "vanta-cli: bad value 192.0.2.300 for swSysLogServerIPAddress: (CvCommon) Please enter "
+         "a delimited number string with delimiter '.'. Here,each number is between 0 and "
+         "255!\n"},
+        {{"-v", "2c", sim, "page", "SystemLogServerTable1", "add", "swSysLogServerIndex=4",
+          "swSysLogServerUDPPort=5x14"},
+         2,
+         "vanta-cli: 5x14 is not a number for swSysLogServerUDPPort\n"},
         {{"-t", "20", "-r", "0", "127.0.0.1:" + std::to_string(silent.Port()), "page", "FanTable1"},
          1,
          "(SNMPClass) SNMP request timed out! (-405)\nNo response from 127.0.0.1:" +
