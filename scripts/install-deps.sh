@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential g++ cmake ninja-build ccache pkg-config
     libgtest-dev libgmock-dev
-    qt6-base-dev
+    qt6-base-dev qt6-base-private-dev
     libsnmp-dev snmpd snmp snmpsim
     clang-format binutils
     smitools

@@ -7,8 +7,11 @@
 #include <vector>
 
 #include "CheckBox.h"
+#include "ComboBox.h"
 #include "CvMessageBox.h"
+#include "CvOptionList.h"
 #include "CvSNMPRequest2Edits.h"
+#include "CvValueCheck.h"
 #include "Edit.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -48,34 +51,112 @@ void TSNMPEditorPanel::SetEditWidthAndFit(std::int32_t width) {
     }
 }
 
+namespace {
+
+bool ShowsNoValue(const QString& text) {
+    return text == QLatin1String("(NULL)") || text == QLatin1String("(NOTDONE)");
+}
+
+QString RowText(const TEditRow& row) {
+    if (auto* combo = dynamic_cast<ComboBox*>(row.ValueControl)) {
+        return combo->currentText();
+    }
+    auto* edit = dynamic_cast<Edit*>(row.ValueControl);
+    return edit != nullptr ? edit->text() : QString();
+}
+
+// Flags set for one write and cleared again however it ends.
+class ExcludedRows {
+public:
+    explicit ExcludedRows(CvSNMPVarList& vars) : FVars(vars) {}
+    ~ExcludedRows() {
+        for (const std::int32_t i : FRows) {
+            FVars.Item(i).Access &= ~CvAccess::invalid;
+        }
+    }
+    ExcludedRows(const ExcludedRows&) = delete;
+    ExcludedRows& operator=(const ExcludedRows&) = delete;
+
+    void Exclude(std::int32_t i) {
+        FVars.Item(i).Access |= CvAccess::invalid;
+        FRows.push_back(i);
+    }
+    bool Excluded(std::int32_t i) const { return (FVars.Item(i).Access & CvAccess::invalid) != 0; }
+
+private:
+    CvSNMPVarList& FVars;
+    std::vector<std::int32_t> FRows;
+};
+
+// Restores the binding's mode however the write ends.
+struct ModeScope {
+    CvSNMPRequest2Edits& Binding;
+    std::uint8_t Saved;
+    ~ModeScope() { Binding.Mode = Saved; }
+};
+
+}  // namespace
+
 void TSNMPEditorPanel::SetClick(QDialog* dialog) {
     CvSNMPVarList& vars = Binding->Request->Vars;
-    const std::uint8_t mode = Binding->Mode;
-    Binding->Mode = 0;  // the write completes before anything else happens
-    std::vector<std::int32_t> excluded;
-    bool empty = false;
-    Guarded([&] {
-        Binding->GatherValues();
-        for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
-            if (!Editor->Rows[static_cast<std::size_t>(i)].SelectBox->isChecked()) {
-                vars.Item(i).Access |= CvAccess::invalid;
-                excluded.push_back(i);
-            }
-        }
-        for (std::int32_t i = 0; i < Editor->RowCount() && !empty; ++i) {
-            empty = (vars.Item(i).Access & CvAccess::invalid) == 0 && Editor->IsRowEmpty(i);
-        }
-        if (empty) {
-            CvMessageBox::Warning(window(), "Some items are empty!");
+    QWidget* const owner = dialog != nullptr ? static_cast<QWidget*>(dialog) : window();
+    // Unchecked rows are not written, nor rows that still show the absence of a
+    // value: "(NULL)" and "(NOTDONE)" are no values to send.
+    ExcludedRows excluded(vars);
+    bool anyRow = false;
+    for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
+        const TEditRow& row = Editor->Rows[static_cast<std::size_t>(i)];
+        if (!row.SelectBox->isChecked() || ShowsNoValue(RowText(row))) {
+            excluded.Exclude(i);
         } else {
-            Binding->Set(false, false);
+            anyRow = true;
         }
-    });
-    for (const std::int32_t i : excluded) {
-        vars.Item(i).Access &= ~CvAccess::invalid;
     }
-    Binding->Mode = mode;
-    if (!empty && dialog != nullptr) {
+    bool empty = !anyRow;
+    for (std::int32_t i = 0; i < Editor->RowCount() && !empty; ++i) {
+        empty = !excluded.Excluded(i) && Editor->IsRowEmpty(i);
+    }
+    if (empty) {
+        CvMessageBox::Warning(owner, "Some items are empty!");
+        return;
+    }
+    // What the user typed is checked as its syntax converts it, before
+    // anything is sent; a refusal leaves the row as typed, with the focus.
+    for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
+        const TEditRow& row = Editor->Rows[static_cast<std::size_t>(i)];
+        if (excluded.Excluded(i) || row.Kind == 3) {
+            continue;
+        }
+        const CvSNMPVar& item = vars.Item(i);
+        const std::string text = RowText(row).toStdString();
+        const CvValueRefusal refusal = RefuseValueText(
+            item.Syntax, item.Options != nullptr ? item.Options->LabelToValue(text) : text);
+        if (refusal) {
+            CvMessageBox::Plain(owner, QString::fromStdString(refusal.Message));
+            row.ValueControl->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+
+    const ModeScope mode{*Binding, Binding->Mode};
+    Binding->Mode = 0;  // the write completes before anything else happens
+    try {
+        Binding->GatherValues();
+    } catch (const CvException& e) {
+        CvMessageBox::Plain(owner, QString::fromStdString(e.Message()));
+        return;
+    } catch (const std::exception& e) {
+        CvMessageBox::Plain(owner, QString::fromUtf8(e.what()));
+        return;
+    }
+    bool written = false;
+    Guarded([&] {
+        Binding->Set(false, false);
+        written = true;
+    });
+    // A dialog closes only once its values are on the device; a refusal
+    // stays in its message area beside what was typed.
+    if (written && dialog != nullptr) {
         dialog->accept();
     }
 }

@@ -18,9 +18,11 @@ public:
     void SetVarFormat(std::int32_t row, const std::string& format);
     void SetEditWidthAndFit(std::int32_t width);
 
-    // Writes the checked rows of the editor. An empty checked value stops
-    // the write with a warning; otherwise `dialog`, when given, is closed
-    // afterwards, also after a failed write (its message is in the page).
+    // Writes the checked rows of the editor that show a value. An empty one
+    // stops the write with a warning, a text its syntax refuses with the
+    // refusal's message and the focus on its row; nothing is sent then.
+    // `dialog`, when given, is closed once the write succeeded; a failure
+    // stays in the message area beside the values typed.
     void SetClick(QDialog* dialog = nullptr);
     // Check All and Clear Checks of `buttons`' host.
     void CheckAll(TCtrlBtnPanel* buttons);

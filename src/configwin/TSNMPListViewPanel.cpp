@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHelpEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -21,6 +22,7 @@
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
 #include "TListViewPanel.h"
+#include "TMsgPanel.h"
 
 namespace {
 
@@ -142,7 +144,7 @@ void TSNMPListViewPanel::EditRow() {
 TSNMPPanel* TSNMPListViewPanel::BuildDialogPanel(QDialog& dialog) {
     dialog.resize(0, 0);  // the page decides the size
     Binding->SetConstraintOwner(&dialog);
-    auto* panel = new TSNMPPanel(&dialog, Messages(), Binding);
+    auto* panel = new TSNMPPanel(&dialog, nullptr, Binding);
     TCtrlBtnPanel* buttons = panel->Buttons;
     buttons->SetButton->setEnabled(false);
     connect(buttons->SetButton, &QPushButton::clicked, panel,
@@ -168,9 +170,15 @@ void LendEditor(TEditsPanel* editor, TSNMPPanel* panel, QDialog& dialog) {
 
 }  // namespace
 
-void TSNMPListViewPanel::EndDialog() {
+void TSNMPListViewPanel::EndDialog(TSNMPPanel* dialogPanel) {
     ParkClient(Editor);
     Binding->SetConstraintOwner(window());
+    Binding->SetStatusTarget(Messages()->MessageMemo);
+    const QString said =
+        dialogPanel != nullptr ? dialogPanel->Messages()->MessageMemo->toPlainText() : QString();
+    if (!said.isEmpty()) {
+        Messages()->MessageMemo->appendPlainText(said);
+    }
 }
 
 void TSNMPListViewPanel::RunAddDialog() {
@@ -180,16 +188,16 @@ void TSNMPListViewPanel::RunAddDialog() {
         // The editor goes back to the page before the dialog is freed, whatever happens.
         struct GiveBack {
             TSNMPListViewPanel& Page;
-            ~GiveBack() { Page.EndDialog(); }
+            TSNMPPanel* Panel = nullptr;
+            ~GiveBack() { Page.EndDialog(Panel); }
         } giveBack{*this};
-        ShowAddDialog(dialog);
+        giveBack.Panel = BuildDialogPanel(dialog);
+        ShowAddDialog(dialog, giveBack.Panel);
     }
     RefreshTable();
 }
 
-void TSNMPListViewPanel::ShowAddDialog(QDialog& dialog) {
-    TSNMPPanel* panel = BuildDialogPanel(dialog);
-
+void TSNMPListViewPanel::ShowAddDialog(QDialog& dialog, TSNMPPanel* panel) {
     // Index values are always written.
     for (std::int32_t k = 0; k < Binding->Request->Vars.PKeyCount && k < Editor->RowCount(); ++k) {
         Editor->EnableRow(k);
@@ -217,14 +225,15 @@ void TSNMPListViewPanel::RunEditDialog() {
     {
         QDialog dialog(window());
         dialog.setWindowTitle(HostForm ? HostForm->windowTitle() : window()->windowTitle());
-        ShowEditDialog(dialog);
+        ShowEditDialog(dialog, BuildDialogPanel(dialog));
     }
     RefreshTable();
 }
 
-void TSNMPListViewPanel::ShowEditDialog(QDialog& dialog) {
+void TSNMPListViewPanel::ShowEditDialog(QDialog& dialog, TSNMPPanel* panel) {
     struct GiveBack {
         TSNMPListViewPanel& Page;
+        TSNMPPanel* Panel;
         std::vector<RemovedItem> Removed;
         std::vector<std::int32_t> Hidden;
         ~GiveBack() {
@@ -235,10 +244,9 @@ void TSNMPListViewPanel::ShowEditDialog(QDialog& dialog) {
             for (const std::int32_t row : Hidden) {
                 Page.Editor->ShowRow(row);
             }
-            Page.EndDialog();
+            Page.EndDialog(Panel);
         }
-    } giveBack{*this, {}, {}};
-    TSNMPPanel* panel = BuildDialogPanel(dialog);
+    } giveBack{*this, panel, {}, {}};
     Editor->ApplyAccess(false);
     LendEditor(Editor, panel, dialog);
 

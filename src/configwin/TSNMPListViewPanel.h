@@ -50,13 +50,17 @@ private:
     void LineClicked();
     void CountLines();
     void SetLineButtons(bool enabled);
+    // Ends a running read of the page before a dialog or a write; says so
+    // when it could not.
+    bool StopRunningRead();
     void RunAddDialog();
-    void ShowAddDialog(QDialog& dialog);
+    void ShowAddDialog(QDialog& dialog, TSNMPPanel* panel);
     void RunEditDialog();
-    void ShowEditDialog(QDialog& dialog);
-    // The dialog's own frame on the page's binding and message area.
+    void ShowEditDialog(QDialog& dialog, TSNMPPanel* panel);
+    // The dialog's own frame on the page's binding, with a message area of
+    // its own: what a write says is seen beside the values typed.
     TSNMPPanel* BuildDialogPanel(QDialog& dialog);
-    // Takes the editor back from a dialog and re-reads the table.
-    void EndDialog();
+    // Takes the editor back from a dialog; the dialog's messages join the page's.
+    void EndDialog(TSNMPPanel* dialogPanel);
     QString OwnerCaption() const;
 };

@@ -13,7 +13,8 @@ namespace CvModal {
 using ShownHook = std::function<void(QDialog&)>;
 void SetShownHook(ShownHook hook);
 
-// Shows `dialog` modally; returns its result.
+// Shows `dialog` modally; returns its result. Enter presses a button only
+// where the button has the focus.
 int Exec(QDialog& dialog);
 
 }  // namespace CvModal

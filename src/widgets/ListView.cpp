@@ -3,7 +3,41 @@
 #include <QHeaderView>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
+
+namespace {
+
+double Luminance(const QColor& colour) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+ListView::SelectionColours ListView::ReadableSelection(const QPalette& palette) {
+    constexpr double kReadable = 4.5;  // WCAG AA for text
+    SelectionColours colours{palette.color(QPalette::Active, QPalette::Highlight),
+                             palette.color(QPalette::Active, QPalette::HighlightedText)};
+    // The highlight keeps its hue and grows darker or lighter, away from the text.
+    const bool darkText = Luminance(colours.Text) < 0.5;
+    for (int step = 0; step < 20 && Contrast(colours.Background, colours.Text) < kReadable;
+         ++step) {
+        colours.Background =
+            darkText ? colours.Background.lighter(110) : colours.Background.darker(110);
+    }
+    return colours;
+}
 
 ListView::ListView(QWidget* parent) : QTreeWidget(parent), FBatchTimer(new QTimer(this)) {
     FBatchTimer->setSingleShot(true);
@@ -18,15 +52,19 @@ ListView::ListView(QWidget* parent) : QTreeWidget(parent), FBatchTimer(new QTime
     setColumnCount(0);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setStyleSheet(
-        "QTreeView::item { border-right: 1px solid #d0d0d0;"
-        " border-bottom: 1px solid #d0d0d0; }");
-    // The selection stays visible when the list loses the focus.
+    // Grid lines; the style sheet that draws them would draw the selected
+    // line in a pale tint, so the selection is given its colours too: the
+    // palette's highlight, readable, and the same when the list has no focus.
+    const SelectionColours selection = ReadableSelection(palette());
+    setStyleSheet(QString("QTreeView::item { border-right: 1px solid #d0d0d0;"
+                          " border-bottom: 1px solid #d0d0d0; }"
+                          " QTreeView::item:selected { background-color: %1; color: %2; }")
+                      .arg(selection.Background.name(), selection.Text.name()));
     QPalette colours = palette();
-    colours.setColor(QPalette::Inactive, QPalette::Highlight,
-                     colours.color(QPalette::Active, QPalette::Highlight));
-    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     colours.color(QPalette::Active, QPalette::HighlightedText));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Highlight, selection.Background);
+        colours.setColor(group, QPalette::HighlightedText, selection.Text);
+    }
     setPalette(colours);
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         const int previous = FSelected;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
+#include <QPalette>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -17,6 +19,15 @@ public:
     using SelectHandler = std::function<void(ListView&, int line, bool selected)>;
 
     explicit ListView(QWidget* parent = nullptr);
+
+    // The colours of the selected line: the palette's highlight and
+    // highlighted text, the highlight made darker (or lighter) until the two
+    // have a contrast of at least 4.5 to 1.
+    struct SelectionColours {
+        QColor Background;
+        QColor Text;
+    };
+    static SelectionColours ReadableSelection(const QPalette& palette);
     ~ListView() override;
 
     int ColumnCount() const { return columnCount(); }

@@ -38,12 +38,20 @@ const CvSNMPVarDesc kPortStates[] = {
     {"1.3.6.1.2.1.2.2.1.8", "State", CvSyntax::integer, kRo, &kUpDown},
     {}};
 
-std::string ReadScalar(const char* oid) {
+std::string ReadScalar(const char* oid, std::uint32_t syntax) {
     CvSNMPRequest request;
-    const CvSNMPVarDesc records[] = {{oid, "", CvSyntax::displaystr, kRo}, {}};
+    const CvSNMPVarDesc records[] = {{oid, "", syntax, kRo}, {}};
     request.Vars.Assign(CvSNMPVarList(records, SVT_SV, 0));
     request.Read(true);
     return request.Vars.Item(0).Value;
+}
+
+void WriteScalar(const char* oid, std::uint32_t syntax, const std::string& value) {
+    CvSNMPRequest request;
+    const CvSNMPVarDesc records[] = {{oid, "", syntax, kRw}, {}};
+    request.Vars.Assign(CvSNMPVarList(records, SVT_SV, 0));
+    request.Vars.Item(0).Value = value;
+    request.Write(false, "");
 }
 
 std::map<std::string, std::string> WalkColumn(const char* keyOid, const char* column,

@@ -32,7 +32,9 @@ constexpr std::int32_t kVlanStatusColumn = 5;
 extern const CvSNMPVarDesc kPortStates[];
 
 // One value read with a request of its own: a scalar (without ".0").
-std::string ReadScalar(const char* oid);
+std::string ReadScalar(const char* oid, std::uint32_t syntax = CvSyntax::displaystr);
+// One value written with a request of its own: a scalar (without ".0").
+void WriteScalar(const char* oid, std::uint32_t syntax, const std::string& value);
 // Key column text -> value of `column` over the rows of a table whose index
 // column is `keyOid`.
 std::map<std::string, std::string> WalkColumn(const char* keyOid, const char* column,

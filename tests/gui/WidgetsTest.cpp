@@ -1,6 +1,12 @@
 // The stand-in controls behave as the bindings rely on.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
 #include "GuiTestSupport.h"
 #include "ListView.h"
 #include "RadioGroup.h"
@@ -62,6 +68,66 @@ TEST(WidgetsTest, RadioGroupIndexCanReturnToNone) {
     group.SetItemIndex(-1);
     EXPECT_EQ(group.ItemIndex(), -1);
     EXPECT_EQ(clicks, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// WCAG's relative luminance and contrast ratio of two colours.
+double Luminance(const QColor& c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The selected line is drawn with the palette's highlight and readable text,
+// whether the list has the focus or not (a question box may have it).
+TEST(WidgetsTest, SelectedLineIsReadableWithAndWithoutFocus) {
+    QWidget window;
+    auto* list = new ListView(&window);
+    auto* other = new QLineEdit(&window);
+    list->setGeometry(0, 0, 300, 200);
+    other->setGeometry(0, 210, 100, 20);
+    list->AddColumn("Index", 60);
+    list->AddColumn("Name", 200);
+    for (int i = 1; i <= 3; ++i) {
+        list->AddLine({QString::number(i), "row"});
+    }
+    window.show();
+    list->SelectLine(1);
+    const QPalette colours = list->palette();
+    const QColor highlight = colours.color(QPalette::Active, QPalette::Highlight);
+    const QColor text = colours.color(QPalette::Active, QPalette::HighlightedText);
+    EXPECT_GE(Contrast(highlight, text), 4.5);
+    // A desktop whose own colours are too close gets a darker highlight.
+    QPalette pale;
+    pale.setColor(QPalette::Highlight, QColor("#a0c8f0"));
+    pale.setColor(QPalette::HighlightedText, Qt::white);
+    const ListView::SelectionColours fixed = ListView::ReadableSelection(pale);
+    EXPECT_GE(Contrast(fixed.Background, fixed.Text), 4.5);
+    EXPECT_EQ(fixed.Text, QColor(Qt::white));
+    for (QWidget* focus : {static_cast<QWidget*>(list), static_cast<QWidget*>(other)}) {
+        focus->setFocus();
+        gui_test::PumpFor(20);
+        const QRect line = list->visualItemRect(list->topLevelItem(1));
+        const QImage image = list->viewport()->grab().toImage();
+        // Inside the line, right of its texts.
+        const QColor drawn = image.pixelColor(line.left() + 250, line.center().y());
+        const int apart = std::abs(drawn.red() - highlight.red()) +
+                          std::abs(drawn.green() - highlight.green()) +
+                          std::abs(drawn.blue() - highlight.blue());
+        EXPECT_LE(apart, 3) << drawn.name().toStdString() << " for "
+                            << highlight.name().toStdString()
+                            << (focus == list ? " focused" : " unfocused");
+    }
 }
 
 }  // namespace

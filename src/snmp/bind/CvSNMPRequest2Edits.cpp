@@ -308,14 +308,22 @@ void CvSNMPRequest2Edits::ShowInControls(const Binding& binding) {
         const std::vector<std::string> fields =
             EditFieldsOfValue(binding.Syntax, bytes, text, binding.Controls.size());
         for (std::size_t k = 0; k < binding.Controls.size(); ++k) {
-            static_cast<QLineEdit*>(binding.Controls[k].data())->setText(Q(fields[k]));
+            ShowInEdit(static_cast<QLineEdit*>(binding.Controls[k].data()), fields[k]);
         }
     } else if (auto* edit = dynamic_cast<QLineEdit*>(control)) {
-        edit->setText(Q(text));
+        ShowInEdit(edit, text);
     } else if (auto* label = dynamic_cast<QLabel*>(control)) {
         label->setText(Q(text));
     } else {
         CvRaise(kErrBadControlType);
+    }
+}
+
+// A value shown is what a refused entry puts back, not an older one.
+void CvSNMPRequest2Edits::ShowInEdit(QLineEdit* edit, const std::string& text) {
+    edit->setText(Q(text));
+    if (auto* constrained = dynamic_cast<Edit*>(edit)) {
+        Constraints->SaveText(constrained);
     }
 }
 

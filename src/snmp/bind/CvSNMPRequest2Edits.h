@@ -16,6 +16,7 @@
 class CvEditConstraint;
 class CvOptionList;
 class Edit;
+class QLineEdit;
 
 // Binds a request's items to a window's controls: edits (alone or in groups
 // with edit formats), labels, static texts, check boxes (alone or as a
@@ -90,6 +91,7 @@ private:
     void ChainHandlers(Binding& binding);
     void RestoreHandlers(Binding& binding);
     void ShowInControls(const Binding& binding);
+    void ShowInEdit(QLineEdit* edit, const std::string& text);
     std::string ReadPart(const Binding& binding) const;
     void BuildColumns();
     void CopyLineToValues(int line);
