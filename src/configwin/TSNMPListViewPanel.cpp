@@ -107,7 +107,7 @@ void TSNMPListViewPanel::RefreshClick() {
 }
 
 void TSNMPListViewPanel::RefreshTable() {
-    if (Binding->Mode == 1 && Binding->Busy) {
+    if (Binding->Busy) {
         return;  // the running read fills the list
     }
     SetLineButtons(false);
@@ -115,9 +115,19 @@ void TSNMPListViewPanel::RefreshTable() {
     CountLines();
 }
 
+bool TSNMPListViewPanel::StopRunningRead() {
+    if (Binding->StopRunningRead()) {
+        return true;
+    }
+    CvMessageBox::Plain(window(), "Refresh not complete");
+    return false;
+}
+
 void TSNMPListViewPanel::AddRow() {
+    if (!StopRunningRead()) {
+        return;
+    }
     Guarded([this] {
-        Binding->StopRunningRead(kEditWaitMs);
         if (BeforeAdd) {
             BeforeAdd();
         }
@@ -129,8 +139,10 @@ void TSNMPListViewPanel::AddRow() {
 }
 
 void TSNMPListViewPanel::EditRow() {
+    if (!StopRunningRead()) {
+        return;
+    }
     Guarded([this] {
-        Binding->StopRunningRead(kEditWaitMs);
         if (BeforeEdit) {
             BeforeEdit();
         }
@@ -280,7 +292,9 @@ void TSNMPListViewPanel::DeleteRow() {
         !CvMessageBox::Confirm(window(), "Are you sure to delete it?")) {
         return;
     }
-    Binding->StopRunningRead(kEditWaitMs);
+    if (!StopRunningRead()) {
+        return;
+    }
     CvSNMPVarList& vars = Binding->Request->Vars;
     const std::uint8_t mode = Binding->Mode;
     Binding->Mode = 0;

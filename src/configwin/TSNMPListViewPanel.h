@@ -18,9 +18,6 @@ class TSNMPListViewPanel : public TSNMPEditorPanel {
 public:
     using Hook = std::function<void()>;
 
-    // How long the edit dialog waits for a running read of the page.
-    static constexpr int kEditWaitMs = 1000;
-
     TSNMPListViewPanel(QWidget* owner, CvSNMPRequest2Edits* binding);
     ~TSNMPListViewPanel() override;
 

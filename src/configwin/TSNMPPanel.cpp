@@ -121,7 +121,7 @@ void TSNMPPanel::ShowFailure(const std::string& message) {
 }
 
 void TSNMPPanel::RefreshClick() {
-    if (Binding == nullptr || (Binding->Mode == 1 && Binding->Busy)) {
+    if (Binding == nullptr || Binding->Busy) {
         return;  // a read of this page is still running
     }
     Guarded([this] { Binding->Get(); });

@@ -9,6 +9,7 @@
 
 #include "ComboBox.h"
 #include "CvException.h"
+#include "CvMessageBox.h"
 #include "CvOptionControls.h"
 #include "CvSNMPRequest2Edits.h"
 #include "Edit.h"
@@ -149,7 +150,7 @@ QPushButton* TTableDialog::Button(TDialogAction action) const {
 
 bool TTableDialog::Busy() const {
     for (const auto& request : Requests) {
-        if (request && request->Mode == 1 && request->Busy) {
+        if (request && request->Busy) {
             return true;
         }
     }
@@ -194,7 +195,10 @@ void TTableDialog::WriteRow(int statusEntry) {
     if (table == nullptr) {
         return;
     }
-    table->StopRunningRead(kStopWaitMs);
+    if (!table->StopRunningRead()) {
+        CvMessageBox::Plain(this, "Refresh not complete");
+        return;
+    }
     Guarded(*table, [&] {
         if (statusEntry >= 0) {
             if (auto* status = StatusCombo()) {

@@ -90,8 +90,6 @@ struct TTableDialogDecl {
 // failure ends as a line of the message output; deletions are not asked.
 class TTableDialog : public QDialog {
 public:
-    // How long a write waits for a running walk of the table to stop.
-    static constexpr int kStopWaitMs = 1000;
     // How often a close that waits for a running exchange looks again.
     static constexpr int kCloseRetryMs = 10;
 
@@ -130,7 +128,7 @@ protected:
 
     // The steps a dialog with checks of its own composes its handlers from.
 
-    // Whether an asynchronous exchange of the dialog is running.
+    // Whether an exchange of the dialog is running, blocking or not.
     bool Busy() const;
     ComboBox* StatusCombo() const;
     // Writes the row with `entry` of the RowStatus combo (-1: as shown),

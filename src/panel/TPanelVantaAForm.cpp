@@ -77,8 +77,7 @@ void PaintBlack(QWidget* panel) {
 // The exchange ends at its last time-out at the latest; the bound holds even
 // if no completion ever comes (the session went first).
 void WaitForLastExchange(CvSNMPRequest2Controls& request) {
-    const CvSNMPRequest& exchange = *request.Request;
-    request.WaitWhileBusy(exchange.Timeout * 10 * (exchange.Retries + 1) + 1000, true);
+    request.WaitWhileBusy(request.ExchangeLimitMs(), true);
 }
 
 }  // namespace

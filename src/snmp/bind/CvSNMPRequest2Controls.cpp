@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QTimer>
 
@@ -20,6 +21,36 @@ std::tm Now() {
     localtime_r(&now, &local);
     return local;
 }
+
+// The wait cursor while a blocking operation runs.
+class WaitCursor {
+public:
+    WaitCursor() : FShown(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
+        if (FShown) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        }
+    }
+    ~WaitCursor() {
+        if (FShown) {
+            QGuiApplication::restoreOverrideCursor();
+        }
+    }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    bool FShown;
+};
+
+// Between the rows of a blocking walk the windows paint its lines; what the
+// user does meanwhile waits for the walk's end.
+void PaintWhileBlocked() {
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+}
+
+constexpr int kExchangeMarginMs = 1000;
 
 // Clears Busy when an exception leaves the operation.
 struct BusyGuard {
@@ -113,9 +144,11 @@ void CvSNMPRequest2Controls::Get() {
     Busy = true;
     BusyGuard guard{Busy};
     if (Mode == 0) {
+        const WaitCursor waiting;
         if (Request->Vars.IsTable()) {
             for (bool row = Request->Read(true); row; row = Request->Read(false)) {
                 DeliverRow(FRunningFilter);
+                PaintWhileBlocked();
             }
         } else {
             Request->Read(true);
@@ -185,6 +218,7 @@ void CvSNMPRequest2Controls::Set(bool refreshAfterWrite, bool gather, const std:
     Busy = true;
     BusyGuard guard{Busy};
     if (Mode == 0) {
+        const WaitCursor waiting;
         Request->Write(false, selection, values);
         AfterWrite();
         Busy = false;
@@ -244,11 +278,21 @@ void CvSNMPRequest2Controls::WaitWhileBusy(int ms, bool userInput) {
     }
 }
 
-void CvSNMPRequest2Controls::StopRunningRead(int ms) {
-    if (Mode != 1 || !Busy) {
-        return;
+int CvSNMPRequest2Controls::ExchangeLimitMs() const {
+    return Request->Timeout * 10 * (Request->Retries + 1) + kExchangeMarginMs;
+}
+
+bool CvSNMPRequest2Controls::StopRunningRead() {
+    if (!Busy) {
+        return true;
     }
+    if (Mode != 1) {
+        return false;  // a blocking read further up the stack: it cannot end from here
+    }
+    // The exchange under way ends at its last time-out at the latest; a walk
+    // switched on again before that would carry on beside the write.
     Request->Alive = false;
-    WaitWhileBusy(ms);
+    WaitWhileBusy(ExchangeLimitMs());
     Request->Alive = true;
+    return !Busy;
 }

@@ -35,7 +35,9 @@ public:
     std::unique_ptr<CvSNMPRequest> Request;
     DoneEvent OnReadDone;
     DoneEvent OnWriteDone;
-    std::uint8_t Mode = 1;  // 0 synchronous, 1 asynchronous
+    // 0 blocking: the handler waits with the wait cursor, the windows paint,
+    // user input is held until the exchange ends; 1 asynchronous.
+    std::uint8_t Mode = 1;
     bool Busy = false;
     QWidget* Owner;
     std::int32_t RowCount = 0;
@@ -75,9 +77,12 @@ public:
     // Processes events while an exchange of this binding runs, at most `ms`;
     // user input waits unless `userInput`.
     void WaitWhileBusy(int ms, bool userInput = false);
-    // Ends a running asynchronous read after its current exchange, waiting at
-    // most `ms`, so that a write does not share the values with a walk.
-    void StopRunningRead(int ms);
+    // The longest one exchange of the request can take: every try timed out.
+    int ExchangeLimitMs() const;
+    // Ends a running asynchronous read after its current exchange and waits
+    // for that exchange, so that a write never shares the values with a walk.
+    // False when a read still runs (the caller must not write then).
+    bool StopRunningRead();
 
 protected:
     // The read or write failure as the status line, or a message box without target.

@@ -1,6 +1,5 @@
 #include "CvSNMPRequest2Edits.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -515,8 +514,6 @@ void CvSNMPRequest2Edits::OnRow() {
         }
     }
     List->AddLine(texts);
-    // Long tables appear line by line.
-    QCoreApplication::processEvents();
 }
 
 void CvSNMPRequest2Edits::GatherValues() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "SnmpTransport.h"
 
 SnmpEventProcessor::SnmpEventProcessor(SnmpSession& session) : FSession(session) {
@@ -9,10 +11,16 @@ SnmpEventProcessor::SnmpEventProcessor(SnmpSession& session) : FSession(session)
     FTimer.setTimerType(Qt::PreciseTimer);
     connect(&FTimer, &QTimer::timeout, this, [this] { OnTimer(); });
     FSession.ActivityChanged = [this] { Rearm(); };
+    FSession.WhileWaiting = [] {
+        if (QCoreApplication::instance() != nullptr) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    };
 }
 
 SnmpEventProcessor::~SnmpEventProcessor() {
     FSession.ActivityChanged = nullptr;
+    FSession.WhileWaiting = nullptr;
 }
 
 void SnmpEventProcessor::Start() {

@@ -12,7 +12,8 @@ class SnmpSession;
 // Lets asynchronous exchanges complete on the GUI thread: a socket notifier
 // per session socket processes a response as soon as it arrives, and one
 // single-shot timer wakes up for the next retransmission or time-out, so an
-// idle module does not wake up at all.
+// idle module does not wake up at all. While a blocking exchange waits, the
+// windows paint and other exchanges complete; user input waits for its end.
 class SnmpEventProcessor : public QObject {
 public:
     explicit SnmpEventProcessor(SnmpSession& session);

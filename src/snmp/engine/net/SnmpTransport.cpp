@@ -503,6 +503,12 @@ int SnmpSession::Exchange(const SnmpTarget& target, SnmpOperation op,
             FImpl->Pending.erase(id);
             return SnmpResult::Error;
         }
+        // The library times out only what is due, so waking up early is harmless.
+        const bool slice = WhileWaiting != nullptr;
+        if (slice && (block || timeout.tv_sec > 0 || timeout.tv_usec > kWaitSliceMs * 1000)) {
+            timeout = timeval{0, kWaitSliceMs * 1000};
+            block = 0;
+        }
         const int ready = select(count, &fds, nullptr, nullptr, block ? nullptr : &timeout);
         if (ready > 0) {
             FImpl->Read(*session);
@@ -511,6 +517,12 @@ int SnmpSession::Exchange(const SnmpTarget& target, SnmpOperation op,
         } else if (errno != EINTR) {
             FImpl->Pending.erase(id);
             return SnmpResult::Error;
+        }
+        if (slice && !done) {
+            // What runs meanwhile may retire this session: it closes after the wait.
+            ++FImpl->CallbackDepth;
+            WhileWaiting();
+            --FImpl->CallbackDepth;
         }
     }
     return result;

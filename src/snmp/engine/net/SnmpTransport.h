@@ -107,6 +107,10 @@ public:
     // Called when a socket was opened or a request sent, so the event loop
     // can watch the new socket and re-arm its timer.
     std::function<void()> ActivityChanged;
+    // Called every kWaitSliceMs while a blocking exchange waits, so that the
+    // windows keep painting; sessions retired meanwhile close afterwards.
+    static constexpr int kWaitSliceMs = 50;
+    std::function<void()> WhileWaiting;
 
     struct Impl;
 
