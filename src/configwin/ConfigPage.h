@@ -49,7 +49,7 @@ struct TConfigPageParams {
 // What the opening reads from and writes to the main window.
 struct TMainWindowValues {
     QWidget* MainWindow = nullptr;  // owner of the window, which is centred on it
-    float Scale = 1.0f;             // FScale
+    float Scale = 1.0f;             // FScale as the windows apply it: 1 where the toolkit scales
     QString DeviceAddress{};        // FDeviceAddress
     QString WindowTitle{};          // FWindowTitle: the title of the page being opened
 };

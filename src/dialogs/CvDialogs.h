@@ -10,7 +10,7 @@ class TForm1;
 // What a dedicated dialog reads from the main window when the menu opens it.
 struct TDialogContext {
     QWidget* MainWindow = nullptr;  // owner and centre of the dialog
-    float Scale = 1.0f;             // FScale
+    float Scale = 1.0f;             // FScale as the windows apply it: 1 where the toolkit scales
     bool LargeFonts = false;        // FLargeFonts: sizes × 1.25
     QString DeviceAddress{};        // FDeviceAddress
     QString WindowTitle{};          // FWindowTitle as the menu entry set it

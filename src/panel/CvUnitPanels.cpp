@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <exception>
 #include <memory>
+#include <utility>
 
 #include "ConfigPage.h"
 #include "CvException.h"
@@ -80,7 +81,7 @@ CvUnitPanels::CvUnitPanels(const Host& host) : FHost(host) {
 }
 
 CvUnitPanels::~CvUnitPanels() {
-    CloseUnitPanels();
+    Shutdown();
     delete PortInfoPopupMenu;
 }
 
@@ -119,6 +120,10 @@ void CvUnitPanels::CreateUnitPanel() {
     });
 
     if (panel->LedRequest) {
+        // A set-up that failed early never gave the request its status target.
+        if (FHost.Status != nullptr) {
+            panel->LedRequest->SetStatusTarget(FHost.Status, 0);
+        }
         try {
             panel->LedRequest->StartPolling(TPanelVantaAForm::kPollInterval);
         } catch (const CvException& e) {
@@ -185,12 +190,22 @@ void CvUnitPanels::ReleasePortButtons() {
 }
 
 void CvUnitPanels::CloseUnitPanels() {
-    const QList<TPanelVantaAForm*> panels = PanelFormList;
+    // Taken off the list first: closing waits for the LED poll and lets the
+    // user act meanwhile, and a close that comes then (the main window's, a
+    // second Refresh Panel) finds nothing left to free twice.
+    const QList<TPanelVantaAForm*> panels = std::exchange(PanelFormList, {});
+    if (panels.contains(LastPanelForm)) {
+        LastPanelForm = nullptr;
+    }
     for (TPanelVantaAForm* panel : panels) {
         panel->close();
         delete panel;
     }
-    PanelFormList.clear();
+}
+
+void CvUnitPanels::Shutdown() {
+    FShutDown = true;
+    CloseUnitPanels();
 }
 
 bool CvUnitPanels::RefreshPanel1Click() {
@@ -203,6 +218,10 @@ bool CvUnitPanels::RefreshPanel1Click() {
     }
     FRefreshing = true;
     CloseUnitPanels();
+    if (FShutDown) {
+        FRefreshing = false;
+        return false;  // the main window closed while the old panel was closing
+    }
     PortButtonList.clear();
     LastPanelForm = nullptr;
     PopupComponent = nullptr;

@@ -45,6 +45,8 @@ public:
     void PortButtonClick(QToolButton* sender);
     void ReleasePortButtons();
     void CloseUnitPanels();
+    // The main window closes: the panels go and none is built again.
+    void Shutdown();
     // Asks first; true when the panel was rebuilt (the caller then re-applies
     // its menu rules).
     bool RefreshPanel1Click();
@@ -57,4 +59,5 @@ private:
 
     Host FHost;
     bool FRefreshing = false;
+    bool FShutDown = false;
 };

@@ -81,7 +81,7 @@ void TMainForm::FormCreate() {
     setStatusBar(Status);
 
     Values.MainWindow = this;
-    Values.Scale = FScale;
+    Values.Scale = WindowScale(FScale);
     Values.DeviceAddress = QString::fromStdString(Texts.FDeviceAddress);
     Panels = std::make_unique<CvUnitPanels>(CvUnitPanels::Host{this, ScrollBox1, Status, &Values});
 
@@ -128,7 +128,7 @@ void TMainForm::FormActivate() {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (Panels) {
-        Panels->CloseUnitPanels();
+        Panels->Shutdown();
     }
     QMainWindow::closeEvent(event);
 }

@@ -93,8 +93,9 @@ void TMainForm::OpenDialogOf(std::string_view formClass, std::string_view name) 
     }
     TDialogContext context;
     context.MainWindow = this;
-    context.Scale = FScale;
-    context.LargeFonts = FLargeFonts;
+    // Where the toolkit scales the windows for the screen, they keep their sizes.
+    context.Scale = Values.Scale;
+    context.LargeFonts = FLargeFonts && Values.Scale != 1.0f;
     context.DeviceAddress = Values.DeviceAddress;
     context.WindowTitle = Values.WindowTitle;
     context.Caption = QString::fromStdString(title.Caption);

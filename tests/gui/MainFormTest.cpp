@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <fstream>
 
@@ -22,6 +23,7 @@
 #include "StatusBar.h"
 #include "TConfigForm.h"
 #include "TMainForm.h"
+#include "TPanelVantaAForm.h"
 
 namespace {
 
@@ -107,6 +109,72 @@ TEST_F(MainFormTest, ScaleFollowsTheScreen) {
     EXPECT_TRUE(form.FLargeFonts);
     EXPECT_EQ(form.FScale, 1.25f);
     EXPECT_EQ(form.Values.Scale, 1.25f);
+}
+
+// Where the toolkit scales every window for the screen, large fonts leave
+// the sizes as they are: the windows are not enlarged twice.
+TEST_F(MainFormTest, LargeFontsOnAScreenTheToolkitScalesKeepTheSizes) {
+    SetScreenDpiForTesting(120, 1.25);
+    TMainForm& form = Start(1);
+    EXPECT_TRUE(form.FLargeFonts);
+    EXPECT_EQ(form.FScale, 1.25f);
+    EXPECT_EQ(form.Values.Scale, 1.0f);
+    QSize shown;
+    OnModal([&](QDialog& dialog) {
+        shown = dialog.size();
+        dialog.reject();
+    });
+    form.AboutClick();
+    EXPECT_EQ(shown, QSize(323, 105));
+}
+
+// Run on a screen Qt scales by a quarter (ctest's gui.LargeFontsScreen sets
+// QT_SCALE_FACTOR=1.25): large fonts, and windows a quarter larger on the
+// screen, scaled once.
+class LargeFontsScreen : public MainFormTest {};
+
+TEST_F(LargeFontsScreen, WindowsAreAQuarterLargerOnTheScreen) {
+    if (ToolkitScale() == 1.0) {
+        GTEST_SKIP() << "needs a screen the toolkit scales (QT_SCALE_FACTOR=1.25)";
+    }
+    EXPECT_EQ(ScreenDpi(), 120);
+    TMainForm& form = Start(1);
+    EXPECT_TRUE(form.FLargeFonts);
+    EXPECT_EQ(form.FScale, 1.25f);
+    form.show();
+    const double ratio = form.devicePixelRatioF();
+    EXPECT_EQ(qRound(form.width() * ratio), 1000) << "800 x 1.25";
+    QSize shown;
+    OnModal([&](QDialog& dialog) {
+        shown = dialog.size() * dialog.devicePixelRatioF();
+        dialog.reject();
+    });
+    form.AboutClick();
+    EXPECT_NEAR(shown.width(), 323 * 1.25, 1.0);
+    EXPECT_NEAR(shown.height(), 105 * 1.25, 1.0);
+}
+
+// Closing the main window while Refresh Panel waits for the old panel's LED
+// poll (the device went silent) frees that panel once and builds no other.
+TEST_F(MainFormTest, ClosingWhileTheOldPanelShutsDownFreesItOnce) {
+    TMainForm& form = Start(1);
+    form.show();
+    ASSERT_TRUE(PumpUntil([&] { return form.Panels->PanelCreated; }));
+    TPanelVantaAForm* panel = form.Panels->LastPanelForm;
+    ASSERT_NE(panel, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return !panel->LedRequest->Busy; }));
+    agents::SilentUdpPort silent;
+    CvSNMPRequest& poll = *panel->LedRequest->Request;
+    poll.Port = silent.Port();
+    poll.Timeout = 50;  // the close waits for this poll
+    panel->LedRequest->Poll();
+    ASSERT_TRUE(panel->LedRequest->Busy);
+    QTimer::singleShot(100, &form, [&form] { form.close(); });
+    form.RefreshPanel1Click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(form.Panels->PanelFormList.isEmpty());
+    EXPECT_EQ(form.Panels->LastPanelForm, nullptr);
+    EXPECT_TRUE(form.Panels->PortButtonList.isEmpty());
 }
 
 TEST_F(MainFormTest, WithoutArgumentsSaysSoAndEnds) {
