@@ -147,14 +147,7 @@ TEST_F(BlockingExchangeTest, AStoppedWalkHasEndedBeforeTheWriteMayStart) {
 TEST_F(BlockingExchangeTest, EditChosenDuringAWalkLeavesAsynchronousSnmpGoing) {
     UseSimulator(SlowSim().Port());
     TMainWindowValues main{nullptr, 1.0f, "127.0.0.1", {}};
-    const TConfigPageParams params{.Title = "VLANs",
-                                   .Table = kVlanStatic,
-                                   .ItemType = MVT_FMV,
-                                   .KeyCount = 1,
-                                   .StatusColumn = kVlanStatusColumn,
-                                   .AddStatus = "createAndGo",
-                                   .DeleteStatus = "destroy"};
-    const std::unique_ptr<TConfigForm> form = BuildConfigPage(params, main);
+    const std::unique_ptr<TConfigForm> form = BuildConfigPage(kVlanPage, main);
     form->show();
     ASSERT_TRUE(PumpUntil([&] { return form->ActiveBinding && !form->ActiveBinding->Busy; }));
     auto& page = *static_cast<TSNMPListViewPanel*>(form->Page());

@@ -33,6 +33,14 @@ const CvSNMPVarDesc kVlanStatic[] = {
     {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", CvSyntax::integer, kRw, &kRowStatus},
     {}};
 
+const TConfigPageParams kVlanPage{.Title = "VLANs",
+                                  .Table = kVlanStatic,
+                                  .ItemType = MVT_FMV,
+                                  .KeyCount = 1,
+                                  .StatusColumn = kVlanStatusColumn,
+                                  .AddStatus = "createAndGo",
+                                  .DeleteStatus = "destroy"};
+
 const CvSNMPVarDesc kPortStates[] = {
     {"1.3.6.1.2.1.2.2.1.1", "Port", CvSyntax::integer, kKey},
     {"1.3.6.1.2.1.2.2.1.8", "State", CvSyntax::integer, kRo, &kUpDown},

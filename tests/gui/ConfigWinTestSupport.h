@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "ConfigPage.h"
 #include "CvModal.h"
 #include "CvOptionList.h"
 #include "CvSNMPVar.h"
@@ -28,6 +29,8 @@ extern const CvSNMPVarDesc kSystemGroup[];
 // The static VLAN table: index, name, three port lists, RowStatus (column 5).
 extern const CvSNMPVarDesc kVlanStatic[];
 constexpr std::int32_t kVlanStatusColumn = 5;
+// The static VLAN table as a table page with Add and Delete.
+extern const TConfigPageParams kVlanPage;
 // The interface table as "Port" (index) and "State" (ifOperStatus).
 extern const CvSNMPVarDesc kPortStates[];
 

@@ -30,13 +30,6 @@
 namespace gui_test {
 namespace {
 
-const TConfigPageParams kVlanPage{.Title = "VLANs",
-                                  .Table = kVlanStatic,
-                                  .ItemType = MVT_FMV,
-                                  .KeyCount = 1,
-                                  .StatusColumn = kVlanStatusColumn,
-                                  .AddStatus = "createAndGo",
-                                  .DeleteStatus = "destroy"};
 const TConfigPageParams kPortPage{
     .Title = "Ports", .Table = kPortStates, .ItemType = MVT_FMV, .KeyCount = 1};
 
