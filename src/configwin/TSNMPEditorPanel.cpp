@@ -8,6 +8,7 @@
 
 #include "CheckBox.h"
 #include "ComboBox.h"
+#include "CvExcludedItems.h"
 #include "CvMessageBox.h"
 #include "CvOptionList.h"
 #include "CvSNMPRequest2Edits.h"
@@ -65,36 +66,6 @@ QString RowText(const TEditRow& row) {
     return edit != nullptr ? edit->text() : QString();
 }
 
-// Flags set for one write and cleared again however it ends.
-class ExcludedRows {
-public:
-    explicit ExcludedRows(CvSNMPVarList& vars) : FVars(vars) {}
-    ~ExcludedRows() {
-        for (const std::int32_t i : FRows) {
-            FVars.Item(i).Access &= ~CvAccess::invalid;
-        }
-    }
-    ExcludedRows(const ExcludedRows&) = delete;
-    ExcludedRows& operator=(const ExcludedRows&) = delete;
-
-    void Exclude(std::int32_t i) {
-        FVars.Item(i).Access |= CvAccess::invalid;
-        FRows.push_back(i);
-    }
-    bool Excluded(std::int32_t i) const { return (FVars.Item(i).Access & CvAccess::invalid) != 0; }
-
-private:
-    CvSNMPVarList& FVars;
-    std::vector<std::int32_t> FRows;
-};
-
-// Restores the binding's mode however the write ends.
-struct ModeScope {
-    CvSNMPRequest2Edits& Binding;
-    std::uint8_t Saved;
-    ~ModeScope() { Binding.Mode = Saved; }
-};
-
 }  // namespace
 
 void TSNMPEditorPanel::SetClick(QDialog* dialog) {
@@ -102,7 +73,7 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
     QWidget* const owner = dialog != nullptr ? static_cast<QWidget*>(dialog) : window();
     // Unchecked rows are not written, nor rows that still show the absence of a
     // value: "(NULL)" and "(NOTDONE)" are no values to send.
-    ExcludedRows excluded(vars);
+    CvExcludedItems excluded(vars);
     bool anyRow = false;
     for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
         const TEditRow& row = Editor->Rows[static_cast<std::size_t>(i)];
@@ -138,8 +109,7 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
         }
     }
 
-    const ModeScope mode{*Binding, Binding->Mode};
-    Binding->Mode = 0;  // the write completes before anything else happens
+    const CvBlockingMode blocking(*Binding);  // the write completes before anything else happens
     try {
         Binding->GatherValues();
     } catch (const CvException& e) {

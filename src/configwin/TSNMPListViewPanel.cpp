@@ -14,6 +14,7 @@
 
 #include "CheckBox.h"
 #include "ComboBox.h"
+#include "CvExcludedItems.h"
 #include "CvMessageBox.h"
 #include "CvModal.h"
 #include "CvSNMPRequest2Edits.h"
@@ -296,26 +297,22 @@ void TSNMPListViewPanel::DeleteRow() {
         return;
     }
     CvSNMPVarList& vars = Binding->Request->Vars;
-    const std::uint8_t mode = Binding->Mode;
-    Binding->Mode = 0;
-    // Only the index columns and the status column are sent.
-    std::vector<std::int32_t> excluded;
-    for (std::int32_t i = vars.PKeyCount; i < vars.GetCount(); ++i) {
-        if (i != ListPanel->DeleteColumn && (vars.Item(i).Access & CvAccess::invalid) == 0) {
-            vars.Item(i).Access |= CvAccess::invalid;
-            excluded.push_back(i);
+    const CvBlockingMode blocking(*Binding);
+    {
+        // Only the index columns and the status column are sent.
+        CvExcludedItems excluded(vars);
+        for (std::int32_t i = vars.PKeyCount; i < vars.GetCount(); ++i) {
+            if (i != ListPanel->DeleteColumn) {
+                excluded.Exclude(i);
+            }
         }
-    }
-    Guarded([&] {
-        Binding->GatherValues();
-        vars.Item(ListPanel->DeleteColumn).Value = ListPanel->DeleteStatus;
-        Binding->Set(false, false);
-    });
-    for (const std::int32_t i : excluded) {
-        vars.Item(i).Access &= ~CvAccess::invalid;
+        Guarded([&] {
+            Binding->GatherValues();
+            vars.Item(ListPanel->DeleteColumn).Value = ListPanel->DeleteStatus;
+            Binding->Set(false, false);
+        });
     }
     RefreshTable();
-    Binding->Mode = mode;
 }
 
 QString TSNMPListViewPanel::LineHint(int line) const {

@@ -5,9 +5,11 @@
 #include <ostream>
 
 #include "CvCatalogues.h"
+#include "CvEditFields.h"
 #include "CvSNMPVar.h"
 #include "CvTextUtil.h"
 #include "CvValueCheck.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -87,6 +89,15 @@ TEST(ValueCheck, RangeMessagesNameTheExactRange) {
               "(CvCommon) Please enter a number between 0 and 18446744073709551615!");
     EXPECT_EQ(RefuseValueText(timeticks, "x").Message,
               "(CvCommon) Please enter a number between 0:00:00.00 and 497 days, 2:27:52.95!");
+}
+
+// The edits of a group: an empty one counts as 0, a typo or a sum beyond
+// the value's range is refused.
+TEST(ValueCheck, EditGroupsTakeWholeNumbersOnly) {
+    EXPECT_EQ(FieldOfEditFields(ipaddress, {"10", "", "0", "1"}), std::string("\x0A\0\0\x01", 4));
+    EXPECT_CV_CODE(FieldOfEditFields(ipaddress, {"10", "0", "0x", "1"}), kRange);
+    EXPECT_CV_CODE(FieldOfEditFields(timeticks, {"99999", "0", "0", "0", "0"}), kRange);
+    EXPECT_CV_CODE(FieldOfEditFields(datetime, {"2024", "300", "1"}), kRange);
 }
 
 TEST(WholeNumbers, ReadOnlyWhatIsANumberOfTheRange) {

@@ -98,3 +98,19 @@ private:
     std::string FRunningFilter;  // of the walk in progress
     bool FDestroying = false;
 };
+
+// Makes a binding blocking while it lives, however the operation ends.
+class CvBlockingMode {
+public:
+    explicit CvBlockingMode(CvSNMPRequest2Controls& binding)
+        : FBinding(binding), FSaved(binding.Mode) {
+        binding.Mode = 0;
+    }
+    ~CvBlockingMode() { FBinding.Mode = FSaved; }
+    CvBlockingMode(const CvBlockingMode&) = delete;
+    CvBlockingMode& operator=(const CvBlockingMode&) = delete;
+
+private:
+    CvSNMPRequest2Controls& FBinding;
+    std::uint8_t FSaved;
+};

@@ -10,6 +10,7 @@
 #include "CvRealDateTime.h"
 #include "CvSNMPVar.h"
 #include "CvTextUtil.h"
+#include "CvTimeTicks.h"
 #include "CvValueCheck.h"
 
 namespace {
@@ -201,8 +202,7 @@ std::string FieldOfEditFields(std::uint32_t syntax, const std::vector<std::strin
             const std::uint64_t ticks =
                 FieldNumber(field(0)) * kTicksPerDay + FieldNumber(field(1)) * 360000 +
                 FieldNumber(field(2)) * 6000 + FieldNumber(field(3)) * 100 + FieldNumber(field(4));
-            return LittleEndianBytes(ticks > 0xFFFFFFFFu ? 0xFFFFFFFFu
-                                                         : static_cast<std::uint32_t>(ticks));
+            return LittleEndianBytes(TimeTicksOfCount(ticks));
         }
         case datetime: {
             CvDateTime dt;

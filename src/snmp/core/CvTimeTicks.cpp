@@ -122,10 +122,14 @@ std::uint32_t TextToTimeTicks(std::string_view text) {
             SaturatingProduct(h, kTicksPerHour) + m * kTicksPerMinute + sec * kTicksPerSecond + hh;
         whole = true;
     }
-    if (!whole || total > Scanner::kMax) {
+    return TimeTicksOfCount(whole ? total : Scanner::kMax + 1);
+}
+
+std::uint32_t TimeTicksOfCount(std::uint64_t ticks) {
+    if (ticks > Scanner::kMax) {
         throw CvException(CommonMessage(kMsgRange, {{"[MIN]", TimeTicksToText(0)},
                                                     {"[MAX]", TimeTicksToText(Scanner::kMax)}}),
                           -kMsgRange);
     }
-    return static_cast<std::uint32_t>(total);
+    return static_cast<std::uint32_t>(ticks);
 }

@@ -12,3 +12,7 @@ std::string TimeTicksToText(std::uint32_t ticks);
 // alone; minutes and seconds below 60, blanks around it allowed. Anything
 // else, or more than 32 bits of ticks, raises common 8 with the range.
 std::uint32_t TextToTimeTicks(std::string_view text);
+
+// A count of hundredths as time ticks; more than 32 bits raise common 8 with
+// the range of time ticks.
+std::uint32_t TimeTicksOfCount(std::uint64_t ticks);
