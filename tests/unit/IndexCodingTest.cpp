@@ -138,6 +138,12 @@ TEST(KeyIndex, BadKeyValuesAndSyntaxesAreRejected) {
     CvSNMPVarList oid = KeyTable(CvSyntax::objectid);
     oid.Item(0).Value = "1.x";
     EXPECT_CV_CODE(EncodeIndex(oid, 0), kErrInvalidOid);
+    // A VLAN ID "30x" would name VLAN 30.
+    for (const std::uint32_t syntax : {CvSyntax::integer, CvSyntax::guage, CvSyntax::counter64}) {
+        CvSNMPVarList number = KeyTable(syntax);
+        number.Item(0).Value = "30x";
+        EXPECT_CV_CODE(EncodeIndex(number, 0), -kMsgRange);
+    }
     CvSNMPVarList bad = KeyTable(0xC2);
     EXPECT_CV_CODE(EncodeIndex(bad, 0), kErrBadSyntax);
     EXPECT_CV_CODE(DecodeIndex(bad, 0, "1"), kErrBadSyntax);
