@@ -2,8 +2,6 @@
 
 #include <cfloat>
 #include <cmath>
-#include <initializer_list>
-#include <utility>
 
 #include "CvCatalogues.h"
 #include "CvException.h"

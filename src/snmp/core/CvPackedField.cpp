@@ -1,6 +1,5 @@
 #include "CvPackedField.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <vector>

@@ -1,9 +1,7 @@
 #include "CvValueCheck.h"
 
 #include <array>
-#include <cmath>
 #include <limits>
-#include <vector>
 
 #include "CvCatalogues.h"
 #include "CvDateTime.h"
