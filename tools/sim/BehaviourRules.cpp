@@ -168,6 +168,20 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
                 }
             }
             tables_[*oid] = table;
+        } else if (keyword == "group") {
+            // Scalars checked together: one row (index 0) of a table whose
+            // columns are the scalars, so a set of any of them is checked
+            // with the values of all of them as the set leaves them.
+            TableRule group;
+            group.entry = *oid;
+            if (attributes.size() != 1 || !attributes.front().starts_with("check=") ||
+                attributes.front().size() == 6) {
+                fail("expected group PREFIX check=NAME");
+                continue;
+            }
+            group.check = attributes.front().substr(6);
+            group.group = true;
+            tables_[*oid] = group;
         } else if (keyword == "tick") {
             TickRule tick;
             tick.object = *oid;
@@ -235,6 +249,13 @@ std::vector<std::string> BehaviourRules::Check() const {
             (parent == tables_.end() || parent->second.keys.size() >= table.keys.size())) {
             problems.push_back(name + ": parent " + FormatOid(table.parent) +
                                " is no table with fewer keys");
+        }
+        for (const ObjectRule* column :
+             table.group ? Columns(table) : std::vector<const ObjectRule*>{}) {
+            if (column->testAndIncr) {
+                problems.push_back(name + ": the group's " + FormatOid(column->object) +
+                                   " cannot be testandincr");
+            }
         }
         for (const auto& column : {table.statusColumn, table.validColumn, table.storageColumn}) {
             const ObjectRule* rule = column ? Object(Join(entry, {*column})) : nullptr;

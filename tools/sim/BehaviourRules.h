@@ -54,9 +54,10 @@ struct TableRule {
     // Per key, rows that may be created and destroyed: the numbers of integer
     // keys, the lengths of strings and object identifiers.
     std::vector<Range> creatable;
-    std::string check;  // a device rule every changed row must satisfy
-    Oid augments;       // rows exist exactly where this other table has rows
-    Oid parent;         // rows exist only under a row of this table, whose index leads theirs
+    std::string check;   // a device rule every changed row must satisfy
+    Oid augments;        // rows exist exactly where this other table has rows
+    Oid parent;          // rows exist only under a row of this table, whose index leads theirs
+    bool group = false;  // scalars entry.N.0 checked together as the row "0"
 
     // The index split into its keys; nullopt when `index` is none of this table.
     std::optional<std::vector<Oid>> SplitIndex(const Oid& index) const;

@@ -54,7 +54,11 @@ SetResult SetTransaction::Prepare(const std::vector<std::pair<Oid, MibValue>>& v
     varbinds_ = varbinds;
     writes_.clear();
     journal_.clear();
-    const SetResult result = PrepareWrites();
+    rowChecks_.clear();
+    SetResult result = PrepareWrites();
+    if (result.status == SetStatus::NoError) {
+        result = CheckRows();
+    }
     if (result.status != SetStatus::NoError) {
         writes_.clear();
     }
@@ -144,9 +148,7 @@ SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
         }
         view[varbinds_[i].first[row.table->entry.size()]] = varbinds_[i].second;
     }
-    if (!Passes(*row.table, row.index, view)) {
-        return Fail(SetStatus::InconsistentValue, row.varbinds.front());
-    }
+    CheckLater(*row.table, row.index, view, row.varbinds.front());
     for (const auto i : row.varbinds) {
         writes_.push_back({varbinds_[i].first, varbinds_[i].second});
     }
@@ -195,9 +197,7 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
     if (!Complete(table, view)) {
         return Fail(SetStatus::InconsistentValue, blame);
     }
-    if (!Passes(table, row.index, view)) {
-        return Fail(SetStatus::InconsistentValue, blame);
-    }
+    CheckLater(table, row.index, view, blame);
     WriteRow(table, row.index, view);
     return {};
 }
@@ -247,9 +247,7 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         created[statusColumn] = MibValue::Integer(*requested == kCreateAndGo ? kActive
                                                   : complete                 ? kNotInService
                                                                              : kNotReady);
-        if (!Passes(table, row.index, created)) {
-            return Fail(SetStatus::InconsistentValue, blame);
-        }
+        CheckLater(table, row.index, created, blame);
         WriteRow(table, row.index, created);
         return {};
     }
@@ -285,9 +283,7 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         next = kNotInService;
     }
     view[statusColumn] = MibValue::Integer(next);
-    if (!Passes(table, row.index, view)) {
-        return Fail(SetStatus::InconsistentValue, blame);
-    }
+    CheckLater(table, row.index, view, blame);
     for (const auto i : row.varbinds) {
         writes_.push_back({varbinds_[i].first, varbinds_[i].second});
     }
@@ -347,12 +343,26 @@ bool SetTransaction::Complete(const TableRule& table, const RowView& row) const 
     return true;
 }
 
-bool SetTransaction::Passes(const TableRule& table, const Oid& index, const RowView& row) const {
-    if (table.check.empty()) {
-        return true;
+void SetTransaction::CheckLater(const TableRule& table, const Oid& index, const RowView& row,
+                                std::size_t blame) {
+    if (!table.check.empty()) {
+        rowChecks_.push_back({&table, index, row, blame});
     }
-    const auto check = checks_.find(table.check);
-    return check == checks_.end() || check->second(row, RowPlace{model_, table, index});
+}
+
+// The device rules run once every write of the set is known, so that a rule
+// looking at other rows (or, for a group, at other tables) sees them as the
+// whole set leaves them, whatever the order of the varbinds.
+SetResult SetTransaction::CheckRows() const {
+    for (const RowCheck& pending : rowChecks_) {
+        const auto check = checks_.find(pending.table->check);
+        if (check != checks_.end() &&
+            !check->second(pending.row,
+                           RowPlace{model_, *pending.table, pending.index, &writes_})) {
+            return Fail(SetStatus::InconsistentValue, pending.blame);
+        }
+    }
+    return {};
 }
 
 void SetTransaction::WriteRow(const TableRule& table, const Oid& index, const RowView& row) {

@@ -32,11 +32,21 @@ struct SetResult {
 
 // A row as column number -> value.
 using RowView = std::map<std::uint32_t, MibValue>;
-// Where a changed row sits, for the rules that look beyond the row itself.
+
+// One change a set makes to the model.
+struct ModelWrite {
+    Oid oid;
+    std::optional<MibValue> value;  // nullopt: the instance is removed
+};
+
+// Where a changed row sits, for the rules that look beyond the row itself:
+// the model as it was before the set and, when known, all the set's writes
+// (RowsAfter in TableRows.h gives the other rows as the set leaves them).
 struct RowPlace {
     const MibModel& model;
     const TableRule& table;
     const Oid& index;
+    const std::vector<ModelWrite>* writes = nullptr;
 };
 // Device rules a changed row must satisfy, by the name a table's "check" gives.
 using RowChecks = std::map<std::string, std::function<bool(const RowView&, const RowPlace&)>>;
@@ -64,10 +74,7 @@ enum StorageTypeValue : std::int64_t {
 // keeps what they replaced, so Undo restores the model exactly.
 class SetTransaction {
 public:
-    struct Write {
-        Oid oid;
-        std::optional<MibValue> value;  // nullopt: the instance is removed
-    };
+    using Write = ModelWrite;
 
     SetTransaction(MibModel& model, const BehaviourRules& rules, const RowChecks& checks);
 
@@ -84,6 +91,13 @@ private:
         std::vector<std::size_t> varbinds;
         std::optional<std::size_t> status;
     };
+    // A changed row awaiting its device rule until all writes are known.
+    struct RowCheck {
+        const TableRule* table = nullptr;
+        Oid index;
+        RowView row;
+        std::size_t blame = 0;
+    };
 
     SetResult PrepareWrites();
     SetResult CheckValue(std::size_t i, const ObjectRule& rule, bool isStatus) const;
@@ -94,7 +108,9 @@ private:
     bool Creatable(const TableRule& table, const Oid& index) const;
     bool ParentExists(const TableRule& table, const Oid& index) const;
     bool Complete(const TableRule& table, const RowView& row) const;
-    bool Passes(const TableRule& table, const Oid& index, const RowView& row) const;
+    void CheckLater(const TableRule& table, const Oid& index, const RowView& row,
+                    std::size_t blame);
+    SetResult CheckRows() const;
     void WriteRow(const TableRule& table, const Oid& index, const RowView& row);
 
     MibModel& model_;
@@ -103,6 +119,7 @@ private:
     std::vector<std::pair<Oid, MibValue>> varbinds_;
     std::vector<Write> writes_;
     std::vector<Write> journal_;
+    std::vector<RowCheck> rowChecks_;
 };
 
 }  // namespace vsim

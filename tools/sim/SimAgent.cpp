@@ -181,6 +181,20 @@ MibValue ValueOfVarbind(const netsnmp_variable_list* vb) {
     }
 }
 
+// The varbinds of a SET for the set log, with whatever type they carry.
+std::vector<SetLogVarbind> LoggedVarbinds(const netsnmp_pdu* pdu) {
+    std::vector<SetLogVarbind> varbinds;
+    for (const netsnmp_variable_list* vb = pdu->variables; vb != nullptr; vb = vb->next_variable) {
+        SetLogVarbind logged{ToOid(vb->name, vb->name_length), vb->type, ValueOfVarbind(vb)};
+        if (logged.value.syntax == Syntax::Null && vb->val.string != nullptr &&
+            !IsException(vb->type) && vb->type != ASN_NULL) {
+            logged.value.bytes.assign(reinterpret_cast<const char*>(vb->val.string), vb->val_len);
+        }
+        varbinds.push_back(std::move(logged));
+    }
+    return varbinds;
+}
+
 void FreeTransaction(void* transaction) {
     delete static_cast<SetTransaction*>(transaction);
 }
@@ -259,6 +273,9 @@ std::string SimAgent::Start(const AgentSettings& settings) {
     theAgent = this;
     settings_ = settings;
     faults_.seed(settings.seed);
+    if (!settings.setLog.empty()) {
+        setLog_ = std::make_unique<SetLog>(settings.setLog);
+    }
     WriteConfig(settings);
 
     // Our own folder only: no system configuration, MIB files or state.
@@ -478,11 +495,19 @@ void SimAgent::HandleSet(netsnmp_handler_registration* registration,
 
 int SimAgent::Receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
                       void* magic) {
-    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && magic == nullptr &&
-        pdu->command == SNMP_MSG_SET && RejectExceptionValues(session, pdu)) {
-        return 1;
+    const bool logged = setLog_ != nullptr && operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE &&
+                        pdu->command == SNMP_MSG_SET;
+    if (logged) {
+        awaitedSet_ = AwaitedSet{pdu->reqid, LoggedVarbinds(pdu)};
     }
-    return handle_snmp_packet(operation, session, requestId, pdu, magic);
+    const bool rejected = operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && magic == nullptr &&
+                          pdu->command == SNMP_MSG_SET && RejectExceptionValues(session, pdu);
+    const int result = rejected ? 1 : handle_snmp_packet(operation, session, requestId, pdu, magic);
+    // A SET the agent dropped unanswered (an unknown community) has no line.
+    if (logged) {
+        awaitedSet_.reset();
+    }
+    return result;
 }
 
 // noSuchObject, noSuchInstance and endOfMibView are answers, never values a
@@ -546,6 +571,12 @@ int SimAgent::Build(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet,
         }
     }
     std::memmove(*packet, *packet + *length - *offset, *offset);
+    if (awaitedSet_ && pdu->command == SNMP_MSG_RESPONSE && pdu->reqid == awaitedSet_->requestId) {
+        if (!setLog_->Write(awaitedSet_->requestId, awaitedSet_->varbinds, pdu->errstat)) {
+            std::cerr << "vanta-sim: cannot write the set log" << std::endl;
+        }
+        awaitedSet_.reset();
+    }
     return 0;
 }
 

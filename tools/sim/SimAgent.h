@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "BehaviourRules.h"
 #include "MibModel.h"
+#include "SetLog.h"
 #include "SetTransaction.h"
 #include "VantaDevice.h"
 
@@ -34,6 +36,7 @@ struct AgentSettings {
     double lossPercent = 0;
     int delayMs = 0;
     std::uint64_t seed = 1;
+    std::filesystem::path setLog;  // empty: sets are not logged
 };
 
 // Start's failure when another program holds the listen address.
@@ -107,6 +110,13 @@ private:
     bool running_ = false;
     int wakeFd_ = -1;
     std::vector<std::unique_ptr<PendingResponse>> pending_;  // responses held back by the delay
+    std::unique_ptr<SetLog> setLog_;
+    // The SET being answered, logged when its response is built.
+    struct AwaitedSet {
+        long requestId = 0;
+        std::vector<SetLogVarbind> varbinds;
+    };
+    std::optional<AwaitedSet> awaitedSet_;
 };
 
 }  // namespace vsim

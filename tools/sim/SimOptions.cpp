@@ -10,7 +10,7 @@ namespace vsim {
 
 const char* const kSimUsage =
     "usage: vanta-sim [--listen 127.0.0.1:16161] [--data PATH] [--state DIR] [--engine-id HEX]\n"
-    "                 [--seed N] [--loss PERCENT] [--delay MS]\n"
+    "                 [--seed N] [--loss PERCENT] [--delay MS] [--set-log FILE]\n"
     "  --listen HOST:PORT  UDP address to serve ([::1]:PORT for IPv6; port 0 picks one)\n"
     "  --data PATH         seed recording (.snmprec) or a folder holding vanta-a.snmprec;\n"
     "                      its behaviour file has the same name ending in .rules\n"
@@ -19,7 +19,9 @@ const char* const kSimUsage =
     "                      state folder)\n"
     "  --seed N            seed of the ports' life (default 1)\n"
     "  --loss PERCENT      drop this share of responses\n"
-    "  --delay MS          send every response this much later\n";
+    "  --delay MS          send every response this much later\n"
+    "  --set-log FILE      append one line a varbind of every answered SET:\n"
+    "                      REQUEST-ID OID TYPE VALUE STATUS, tab-separated\n";
 
 namespace {
 
@@ -75,7 +77,7 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
             continue;
         }
         static const std::string kNames[] = {"--listen", "--data", "--state", "--engine-id",
-                                             "--seed",   "--loss", "--delay"};
+                                             "--seed",   "--loss", "--delay", "--set-log"};
         if (std::find(std::begin(kNames), std::end(kNames), name) == std::end(kNames)) {
             error = "unknown option " + name;
             return std::nullopt;
@@ -102,6 +104,9 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
         } else if (name == "--loss") {
             ok = ReadWhole(value, options.lossPercent) && options.lossPercent >= 0 &&
                  options.lossPercent <= 100;
+        } else if (name == "--set-log") {
+            options.setLog = value;
+            ok = !value.empty();
         } else if (name == "--delay") {
             ok = ReadWhole(value, options.delayMs) && options.delayMs >= 0 &&
                  options.delayMs <= 60000;

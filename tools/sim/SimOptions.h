@@ -18,6 +18,7 @@ struct SimOptions {
     std::uint64_t seed = 1;
     double lossPercent = 0;
     int delayMs = 0;
+    std::string setLog;  // empty: no log of the sets
     bool help = false;
 
     // The net-snmp transport address of --listen.

@@ -30,6 +30,34 @@ RowView ReadRow(const MibModel& model, const TableRule& table, const Oid& index)
     return row;
 }
 
+std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
+                                 const std::vector<ModelWrite>& writes) {
+    std::map<Oid, RowView> rows;
+    const std::size_t indexAt = entry.size() + 1;
+    const auto place = [&](const Oid& oid, const std::optional<MibValue>& value) {
+        if (oid.size() <= indexAt || !IsPrefix(entry, oid)) {
+            return;
+        }
+        const Oid index(oid.begin() + static_cast<std::ptrdiff_t>(indexAt), oid.end());
+        if (value) {
+            rows[index][oid[entry.size()]] = *value;
+        } else if (const auto row = rows.find(index); row != rows.end()) {
+            row->second.erase(oid[entry.size()]);
+            if (row->second.empty()) {
+                rows.erase(row);
+            }
+        }
+    };
+    for (auto it = model.All().lower_bound(entry);
+         it != model.All().end() && IsPrefix(entry, it->first); ++it) {
+        place(it->first, it->second);
+    }
+    for (const ModelWrite& write : writes) {
+        place(write.oid, write.value);
+    }
+    return rows;
+}
+
 namespace {
 
 // Key `k` of `index` as a value of `syntax`; nullopt when it is none.

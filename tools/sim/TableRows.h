@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <vector>
 
@@ -14,6 +15,11 @@ namespace vsim {
 std::set<Oid> RowIndexes(const MibModel& model, const TableRule& table);
 
 RowView ReadRow(const MibModel& model, const TableRule& table, const Oid& index);
+
+// Every row of the table at `entry` as a set leaves it: its writes, in their
+// order, over the model. Rows by their index (what follows the column arc).
+std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
+                                 const std::vector<ModelWrite>& writes);
 
 // A new row's columns before a manager writes any: the defaults, and the
 // columns that repeat a key of the index.

@@ -31,6 +31,9 @@ const Oid kStpPortEntry = O("1.3.6.1.2.1.17.2.15.1");
 const Oid kMstpPortEntry = O("1.3.6.1.4.1.99917.12.15.2.5.1");
 const Oid kCurrentTimeText = O("1.3.6.1.4.1.99917.12.10.10.1.0");
 const Oid kUpTimeText = O("1.3.6.1.4.1.99917.12.10.10.2.0");
+const Oid kTrunkEntries = O("1.3.6.1.4.1.99917.11.70.1.2.9.2.0");
+const Oid kTrunkEntry = O("1.3.6.1.4.1.99917.11.70.1.2.9.3.1");
+const Oid kMirrorTarget = O("1.3.6.1.4.1.99917.11.70.1.2.10.1.0");
 
 // Columns.
 constexpr std::uint32_t kIfSpeed = 5;
@@ -48,6 +51,23 @@ constexpr std::uint32_t kStaticStatus = 5;
 constexpr std::uint32_t kStpState = 3;
 constexpr std::uint32_t kStpEnable = 4;
 constexpr std::uint32_t kMstpStatus = 6;
+constexpr std::uint32_t kTrunkMaster = 3;
+constexpr std::uint32_t kTrunkMembers = 4;
+constexpr std::uint32_t kTrunkFlooding = 5;
+constexpr std::uint32_t kTrunkState = 7;
+constexpr std::uint32_t kTrunkActive = 8;
+constexpr std::uint32_t kMirrorTargetPort = 1;
+constexpr std::uint32_t kMirrorIngress = 2;
+constexpr std::uint32_t kMirrorEgress = 3;
+constexpr std::uint32_t kStpMaxAge = 3;
+constexpr std::uint32_t kStpHelloTime = 4;
+constexpr std::uint32_t kStpForwardDelay = 5;
+
+// Ports that trunks and mirroring may use: the 26 of the front panel as
+// the management station counts them.
+constexpr int kPanelPorts = 26;
+constexpr std::size_t kMinTrunkMembers = 2;
+constexpr std::size_t kMaxTrunkMembers = 8;
 
 constexpr std::int64_t kEnabled = 3;
 constexpr std::int64_t kDisabled = 2;
@@ -130,6 +150,117 @@ bool Overlaps(const std::string& a, const std::string& b) {
     return false;
 }
 
+// The ports of a PortList (Q-BRIDGE-MIB): bit 7 of the first octet is port 1.
+std::vector<int> PortsOf(const std::string& list) {
+    std::vector<int> ports;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        for (int bit = 0; bit < 8; ++bit) {
+            if ((static_cast<unsigned char>(list[i]) & (0x80u >> bit)) != 0) {
+                ports.push_back(static_cast<int>(i) * 8 + bit + 1);
+            }
+        }
+    }
+    return ports;
+}
+
+bool HasPort(const std::string& list, std::int64_t port) {
+    if (port < 1 || static_cast<std::uint64_t>(port) > list.size() * 8) {
+        return false;
+    }
+    const auto bit = static_cast<std::size_t>(port - 1);
+    return (static_cast<unsigned char>(list[bit / 8]) & (0x80u >> (bit % 8))) != 0;
+}
+
+const MibValue* Column(const RowView& row, std::uint32_t column) {
+    const auto it = row.find(column);
+    return it == row.end() ? nullptr : &it->second;
+}
+
+std::int64_t NumberIn(const RowView& row, std::uint32_t column, std::int64_t otherwise) {
+    const MibValue* value = Column(row, column);
+    return value != nullptr ? value->number : otherwise;
+}
+
+std::string BytesIn(const RowView& row, std::uint32_t column) {
+    const MibValue* value = Column(row, column);
+    return value != nullptr ? value->bytes : std::string();
+}
+
+// An instance as the set being checked leaves it.
+const MibValue* FindAfter(const RowPlace& place, const Oid& oid) {
+    if (place.writes != nullptr) {
+        for (auto it = place.writes->rbegin(); it != place.writes->rend(); ++it) {
+            if (it->oid == oid) {
+                return it->value ? &*it->value : nullptr;
+            }
+        }
+    }
+    return place.model.Find(oid);
+}
+
+std::map<Oid, RowView> TrunksAfter(const RowPlace& place) {
+    static const std::vector<ModelWrite> kNone;
+    return RowsAfter(place.model, kTrunkEntry, place.writes != nullptr ? *place.writes : kNone);
+}
+
+// A trunk has 2 to 8 members among the panel's ports, its master among
+// them, no port of another trunk, and, while enabled, not the mirroring
+// target (whose copies would be spread over the trunk). A row still missing
+// columns (notReady) claims no ports until it is complete.
+bool TrunkIsConsistent(const RowView& row, const RowPlace& place) {
+    const std::int64_t state = NumberIn(row, kTrunkState, kNotReady);
+    if (state == kNotReady) {
+        return true;
+    }
+    const std::string members = BytesIn(row, kTrunkMembers);
+    const std::vector<int> ports = PortsOf(members);
+    if (ports.size() < kMinTrunkMembers || ports.size() > kMaxTrunkMembers ||
+        ports.back() > kPanelPorts || !HasPort(members, NumberIn(row, kTrunkMaster, 0))) {
+        return false;
+    }
+    for (const auto& [index, other] : TrunksAfter(place)) {
+        if (index != place.index && NumberIn(other, kTrunkState, kNotReady) != kNotReady &&
+            Overlaps(members, BytesIn(other, kTrunkMembers))) {
+            return false;
+        }
+    }
+    const MibValue* target = FindAfter(place, kMirrorTarget);
+    return state != kActive || target == nullptr || !HasPort(members, target->number);
+}
+
+// The mirroring target takes the copies: it is none of the mirrored ports
+// and no member of an enabled trunk.
+bool MirrorIsConsistent(const RowView& row, const RowPlace& place) {
+    const std::int64_t target = NumberIn(row, kMirrorTargetPort, 0);
+    if (target == 0) {
+        return true;
+    }
+    if (HasPort(BytesIn(row, kMirrorIngress), target) ||
+        HasPort(BytesIn(row, kMirrorEgress), target)) {
+        return false;
+    }
+    for (const auto& [index, trunk] : TrunksAfter(place)) {
+        if (NumberIn(trunk, kTrunkState, kNotReady) == kActive &&
+            HasPort(BytesIn(trunk, kTrunkMembers), target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// IEEE 802.1D: 2 x (ForwardDelay - 1 s) >= MaxAge >= 2 x (HelloTime + 1 s),
+// in hundredths of a second.
+bool StpTimersAreConsistent(const RowView& row, const RowPlace&) {
+    const MibValue* maxAge = Column(row, kStpMaxAge);
+    const MibValue* hello = Column(row, kStpHelloTime);
+    const MibValue* delay = Column(row, kStpForwardDelay);
+    if (maxAge == nullptr || hello == nullptr || delay == nullptr) {
+        return true;
+    }
+    return 2 * (delay->number - 100) >= maxAge->number &&
+           maxAge->number >= 2 * (hello->number + 100);
+}
+
 // One step of a ticking counter: counters wrap, gauges and integers stop at
 // their largest value.
 void Grow(MibValue& value, std::uint64_t step) {
@@ -182,6 +313,7 @@ void VantaDevice::Start(Clock::time_point now) {
     Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
     PublishPorts();
     PublishVlans();
+    PublishTrunks();
     SyncAugmentingTables(model_, rules_);
 }
 
@@ -209,6 +341,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     const std::vector<SetTransaction::Write>& writes) {
     std::vector<SetTransaction::Write> reactions;
     bool vlansChanged = false;
+    bool trunksChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
         const std::int64_t number = write.value ? write.value->number : 0;
@@ -240,11 +373,16 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
             }
         } else if (IsPrefix(kVlanStaticEntry, oid)) {
             vlansChanged = true;
+        } else if (IsPrefix(kTrunkEntry, oid)) {
+            trunksChanged = true;
         }
     }
     PublishPorts();
     if (vlansChanged) {
         PublishVlans();
+    }
+    if (trunksChanged) {
+        PublishTrunks();
     }
     SyncAugmentingTables(model_, rules_);
     return reactions;
@@ -285,6 +423,9 @@ RowChecks VantaDevice::Checks() {
         return egress == row.end() || forbidden == row.end() ||
                !Overlaps(egress->second.bytes, forbidden->second.bytes);
     };
+    checks["trunk"] = TrunkIsConsistent;
+    checks["mirror"] = MirrorIsConsistent;
+    checks["stp-timers"] = StpTimersAreConsistent;
     checks["usm-user"] = security::UserRowIsConsistent;
     checks["community"] = security::CommunityRowIsConsistent;
     return checks;
@@ -393,6 +534,30 @@ void VantaDevice::PublishVlans() {
     if (model_.Find(kVlanNumDeletes) != nullptr) {
         model_.Put(kVlanNumDeletes, Counter(vlanDeletes_));
     }
+}
+
+// The trunk table's flooding port is the master's, and its active ports are
+// the members of an enabled trunk; the trunks are counted.
+void VantaDevice::PublishTrunks() {
+    const Oid stateColumn = Join(kTrunkEntry, {kTrunkState});
+    std::vector<std::pair<std::uint32_t, std::int64_t>> trunks;
+    for (auto it = model_.All().lower_bound(stateColumn);
+         it != model_.All().end() && IsPrefix(stateColumn, it->first); ++it) {
+        if (it->first.size() == stateColumn.size() + 1) {
+            trunks.emplace_back(it->first.back(), it->second.number);
+        }
+    }
+    for (const auto& [trunk, state] : trunks) {
+        const MibValue* master = model_.Find(Join(kTrunkEntry, {kTrunkMaster, trunk}));
+        const MibValue* members = model_.Find(Join(kTrunkEntry, {kTrunkMembers, trunk}));
+        const std::string none(8, '\0');
+        model_.Put(Join(kTrunkEntry, {kTrunkFlooding, trunk}),
+                   MibValue::Integer(master != nullptr ? master->number : 0));
+        model_.Put(
+            Join(kTrunkEntry, {kTrunkActive, trunk}),
+            MibValue::Octets(state == kActive && members != nullptr ? members->bytes : none));
+    }
+    Refresh(kTrunkEntries, MibValue::Integer(static_cast<std::int64_t>(trunks.size())));
 }
 
 }  // namespace vsim

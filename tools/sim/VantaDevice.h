@@ -43,6 +43,7 @@ private:
     void PublishPorts();
     void Tick();
     void PublishVlans();
+    void PublishTrunks();
     void Refresh(const Oid& oid, const MibValue& value);
     SetTransaction::Write SetPortEnabled(int port, Medium medium, bool enabled);
 

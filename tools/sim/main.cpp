@@ -165,6 +165,7 @@ int main(int argc, char** argv) {
             settings.lossPercent = options->lossPercent;
             settings.delayMs = options->delayMs;
             settings.seed = options->seed;
+            settings.setLog = options->setLog;
             const std::string address = agent.Start(settings);
             std::cout << "vanta-sim listening on " << address << std::endl;
             agent.Run(wake[0]);

@@ -480,7 +480,9 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{{"--engine-id", "80000002"}, false, ""},
         OptionCase{{"--engine-id", std::string(66, 'a')}, false, ""},
         OptionCase{{"--engine-id", "800000020"}, false, ""},
-        OptionCase{{"--engine-id", "80000002zz"}, false, ""}),
+        OptionCase{{"--engine-id", "80000002zz"}, false, ""},
+        OptionCase{{"--set-log", "sets.log"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--set-log", ""}, false, ""}),
     [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 fs::path EmptyFolder(const std::string& name) {
