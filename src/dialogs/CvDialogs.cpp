@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include "CvException.h"
 #include "CvMessageBox.h"
@@ -15,11 +16,18 @@
 
 namespace {
 
-using Factory = std::function<std::unique_ptr<QDialog>(QWidget* owner)>;
+using Factory = std::function<std::unique_ptr<QDialog>(const TDialogContext& context)>;
 
+// A table dialog is made in two steps: its window, then its first reads.
 template <typename Form>
-std::unique_ptr<QDialog> Make(QWidget* owner) {
-    return std::make_unique<Form>(owner);
+std::unique_ptr<QDialog> Make(const TDialogContext& context) {
+    if constexpr (std::is_base_of_v<TTableDialog, Form>) {
+        auto dialog = std::make_unique<Form>(context);
+        dialog->FormCreate();
+        return dialog;
+    } else {
+        return std::make_unique<Form>(context.MainWindow);
+    }
 }
 
 struct Entry {
@@ -66,7 +74,7 @@ void OpenDialog(std::string_view formClass, TDialogContext& context) {
         return;
     }
     try {
-        std::unique_ptr<QDialog> dialog = entry->Create(context.MainWindow);
+        std::unique_ptr<QDialog> dialog = entry->Create(context);
         if (!context.Caption.isEmpty()) {
             dialog->setWindowTitle(context.Caption);
         }

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+class QLabel;
 class QWidget;
 class TForm1;
 
@@ -16,6 +17,7 @@ struct TDialogContext {
     QString WindowTitle{};          // FWindowTitle as the menu entry set it
     QString Caption{};              // the caption the menu entry sets; "" keeps the dialog's own
     TForm1* Form1 = nullptr;        // the module-wide readiness flags
+    QLabel* StpVersion = nullptr;   // the main window's ST_STPVersion: read and written back
 };
 
 // Whether this build has the dialog of that form class.

@@ -2,36 +2,46 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include <exception>
 
+#include "CheckBox.h"
 #include "ComboBox.h"
 #include "CvException.h"
+#include "CvExcludedItems.h"
 #include "CvMessageBox.h"
 #include "CvOptionControls.h"
 #include "CvSNMPRequest2Edits.h"
 #include "Edit.h"
 #include "ListView.h"
+#include "RadioGroup.h"
+#include "StatusBar.h"
 #include "TStackingPortUitForm.h"
 
-TTableDialog::TTableDialog(QWidget* owner, const TTableDialogDecl& decl)
-    : QDialog(owner), Decl(decl) {
+TTableDialog::TTableDialog(const TDialogContext& context, const TTableDialogDecl& decl)
+    : QDialog(context.MainWindow), Decl(decl), Context(context) {
     setObjectName(decl.Name);
-    setWindowTitle(decl.Caption);
+    setWindowTitle(decl.CaptionWithDevice ? decl.Caption + context.DeviceAddress
+                                          : QString(decl.Caption));
     resize(decl.Width, decl.Height);
     BuildWindow();
-    FormCreate();
+    CreateRequests();
 }
 
 TTableDialog::~TTableDialog() {
     // A close still waiting for an exchange ends here: the dialog is going.
     FDestroying = true;
-    // The list empties itself while the children are freed: no dialog left to tell.
-    List->model()->disconnect(this);
-    List->disconnect(this);
-    List->viewport()->removeEventFilter(this);
+    // The lists empty themselves while the children are freed: no dialog left to tell.
+    for (ListView* list : FLists) {
+        if (list != nullptr) {
+            list->model()->disconnect(this);
+            list->disconnect(this);
+            list->viewport()->removeEventFilter(this);
+        }
+    }
     FreeRequests();
 }
 
@@ -41,108 +51,136 @@ void TTableDialog::FreeRequests() {
     std::vector<std::unique_ptr<CvSNMPRequest2Edits>> ending = std::move(Requests);
     Requests.clear();
     for (const auto& request : ending) {
-        if (request) {
-            request->Request->Alive = false;
-        }
+        request->Request->Alive = false;
     }
     ending.clear();
 }
 
-void TTableDialog::FormCreate() {
-    // Slot 0 is the table's, present or not; the scalar lists follow.
-    Requests.push_back(Decl.Table != nullptr ? std::make_unique<CvSNMPRequest2Edits>(this)
-                                             : nullptr);
-    for (std::size_t k = 0; k < Decl.Scalars.size(); ++k) {
-        Requests.push_back(std::make_unique<CvSNMPRequest2Edits>(this));
-    }
-    for (const auto& request : Requests) {
-        if (!request) {
-            continue;
+void TTableDialog::CreateRequests() {
+    for (std::size_t k = 0; k < Decl.Requests.size(); ++k) {
+        const TRequestDecl& decl = Decl.Requests[k];
+        auto request = std::make_unique<CvSNMPRequest2Edits>(this);
+        request->Mode = decl.Mode;
+        if (decl.Timeout > 0) {
+            request->Request->Timeout = decl.Timeout;
         }
-        request->Mode = Decl.Mode;
         if (Status != nullptr) {
             request->SetStatusTarget(Status, 0);
         } else {
             request->SetStatusTarget(Memo);
         }
+        Requests.push_back(std::move(request));
+        BindRequest(k);
     }
-    if (Decl.ScalarsFirst) {
-        OpenScalars();
-        OpenTable();
-    } else {
-        OpenTable();
-        OpenScalars();
-    }
-    SetRowButtons(false);
 }
 
-void TTableDialog::OpenTable() {
-    CvSNMPRequest2Edits* table = Request(0);
-    if (table == nullptr) {
-        return;
-    }
-    Guarded(*table, [&] {
-        table->Request->Vars.Assign(CvSNMPVarList(Decl.Table, Decl.ItemType, Decl.KeyCount));
-        table->AttachListView(List, true);
-        // A row the grids cannot show is reported, and not written back half shown.
-        ListView::SelectHandler show = List->OnSelectItem;
-        List->OnSelectItem = [this, table, show](ListView& sender, int line, bool selected) {
-            FRowShown = Guarded(*table, [&] { show(sender, line, selected); });
-        };
+void TTableDialog::BindRequest(std::size_t k) {
+    const TRequestDecl& decl = Decl.Requests[k];
+    CvSNMPRequest2Edits& request = *Requests[k];
+    const auto index = static_cast<std::int32_t>(k);
+    Guarded(request, [&] {
+        request.Request->Vars.Assign(CvSNMPVarList(decl.Vars, decl.ItemType, decl.KeyCount));
+        if (ListView* list = ListOf(k)) {
+            request.AttachListView(list, true);
+            if (k == 0) {
+                // A row the grids cannot show is reported, and not written back half shown.
+                ListView::SelectHandler show = list->OnSelectItem;
+                list->OnSelectItem = [this, &request, show](ListView& sender, int line,
+                                                            bool selected) {
+                    FRowShown = Guarded(request, [&] { show(sender, line, selected); });
+                };
+            }
+        }
         for (const TDialogField& field : Decl.Fields) {
-            if (field.Request != 0) {
+            if (field.Request == index && field.Item >= 0) {
+                BindField(request, field);
+            }
+        }
+        for (std::size_t g = 0; g < Decl.Grids.size(); ++g) {
+            const TGridPage& page = Decl.Grids[g];
+            if (page.Request == index && page.Item >= 0) {
+                request.BindBits(page.Item, PortBitPositions(page.Units),
+                                 Grids[g]->CheckBoxWidgets());
+            }
+        }
+        for (const TBitsPage& page : Decl.Bits) {
+            if (page.Request != index || page.Item < 0) {
                 continue;
             }
-            QWidget* control = Field(field.Name);
-            if (field.Kind == TFieldKind::Edit) {
-                table->BindFormatted(field.Item, field.Format, {static_cast<Edit*>(control)});
-            } else if (field.Kind == TFieldKind::Combo) {
-                auto* combo = static_cast<ComboBox*>(control);
-                if (const CvOptionList* options = table->Request->Vars.Item(field.Item).Options) {
-                    FillItems(*options, *combo);
-                }
-                combo->setCurrentIndex(-1);  // empty until a row or Add chooses
-                table->BindList(field.Item, combo);
-            } else {
-                table->BindControl(field.Item, control);
+            std::vector<QWidget*> boxes;
+            for (int b = 0; b < 8; ++b) {
+                boxes.push_back(Field(qPrintable(QString("CheckBox%1").arg(page.FirstBox + b))));
             }
+            request.BindBits(page.Item, "0,1,2,3,4,5,6,7", boxes);
         }
-        const std::string positions = PortBitPositions(1);
-        for (std::size_t k = 0; k < Decl.Grids.size(); ++k) {
-            table->BindBits(Decl.Grids[k].Item, positions, Grids[k]->CheckBoxWidgets());
-        }
-        table->Get();
-        CountRows();
     });
 }
 
-void TTableDialog::OpenScalars() {
-    for (std::size_t k = 1; k < Requests.size(); ++k) {
-        CvSNMPRequest2Edits* scalar = Request(k);
-        Guarded(*scalar, [&] {
-            scalar->Request->Vars.Assign(CvSNMPVarList(Decl.Scalars[k - 1].Vars, SVT_SV, 0));
-            for (const TDialogField& field : Decl.Fields) {
-                if (field.Request == static_cast<std::int32_t>(k)) {
-                    scalar->BindControl(field.Item, Field(field.Name));
-                }
+void TTableDialog::BindField(CvSNMPRequest2Edits& request, const TDialogField& field) {
+    QWidget* control = Field(field.Name);
+    switch (field.Kind) {
+        case TFieldKind::Edit:
+            request.BindFormatted(field.Item, field.Format, {static_cast<Edit*>(control)});
+            return;
+        case TFieldKind::Combo: {
+            auto* combo = static_cast<ComboBox*>(control);
+            if (const CvOptionList* options = request.Request->Vars.Item(field.Item).Options) {
+                FillItems(*options, *combo);
             }
-            scalar->Get();
-        });
+            combo->setCurrentIndex(-1);  // empty until a row or Add chooses
+            request.BindList(field.Item, combo);
+            return;
+        }
+        case TFieldKind::Radio: {
+            auto* group = static_cast<RadioGroup*>(control);
+            if (const CvOptionList* options = request.Request->Vars.Item(field.Item).Options) {
+                FillItems(*options, *group);
+            }
+            request.BindList(field.Item, group);
+            return;
+        }
+        case TFieldKind::Static:
+        case TFieldKind::Check:
+            request.BindControl(field.Item, control);
+            return;
     }
+}
+
+void TTableDialog::FormCreate() {
+    std::vector<int> order = Decl.ReadOrder;
+    if (order.empty()) {
+        for (std::size_t k = 0; k < Requests.size(); ++k) {
+            order.push_back(static_cast<int>(k));
+        }
+    }
+    for (const int k : order) {
+        CvSNMPRequest2Edits& request = *Requests[static_cast<std::size_t>(k)];
+        Guarded(request, [&] { request.Get(); });
+    }
+    CountRows();
+    SetRowButtons(false);
 }
 
 CvSNMPRequest2Edits* TTableDialog::Request(std::size_t k) const {
     return k < Requests.size() ? Requests[k].get() : nullptr;
 }
 
+ListView* TTableDialog::ListOf(std::size_t k) const {
+    return k < FLists.size() ? FLists[k] : nullptr;
+}
+
 QWidget* TTableDialog::Field(const char* name) const {
     return findChild<QWidget*>(name);
+}
+
+QPushButton* TTableDialog::ButtonNamed(const char* name) const {
+    return findChild<QPushButton*>(name);
 }
 
 QPushButton* TTableDialog::Button(TDialogAction action) const {
     for (const TDialogButton& entry : Decl.Buttons) {
         if (entry.Action == action) {
-            return findChild<QPushButton*>(entry.Name);
+            return ButtonNamed(entry.Name);
         }
     }
     return nullptr;
@@ -150,7 +188,7 @@ QPushButton* TTableDialog::Button(TDialogAction action) const {
 
 bool TTableDialog::Busy() const {
     for (const auto& request : Requests) {
-        if (request && request->Busy) {
+        if (request->Busy) {
             return true;
         }
     }
@@ -162,12 +200,12 @@ void TTableDialog::RefreshBtnClick() {
         return;  // the running exchanges fill the dialog
     }
     for (std::size_t k = 1; k < Requests.size(); ++k) {
-        CvSNMPRequest2Edits* scalar = Request(k);
-        Guarded(*scalar, [&] { scalar->Get(); });
+        CvSNMPRequest2Edits* other = Request(k);
+        Guarded(*other, [&] { other->Get(); });
     }
-    if (CvSNMPRequest2Edits* table = Request(0)) {
-        Guarded(*table, [&] {
-            table->Get();
+    if (CvSNMPRequest2Edits* main = Request(0)) {
+        Guarded(*main, [&] {
+            main->Get();
             CountRows();
             ClearEdits();
         });
@@ -196,7 +234,7 @@ void TTableDialog::WriteRow(int statusEntry) {
         return;
     }
     if (!table->StopRunningRead()) {
-        CvMessageBox::Plain(this, "Refresh not complete");
+        RefuseBusy();
         return;
     }
     Guarded(*table, [&] {
@@ -209,6 +247,16 @@ void TTableDialog::WriteRow(int statusEntry) {
         CountRows();
         ClearEdits();
     });
+}
+
+void TTableDialog::WriteExcluding(std::size_t k, std::initializer_list<std::int32_t> excluded,
+                                  bool reread) {
+    CvSNMPRequest2Edits& request = *Requests[k];
+    CvExcludedItems scope(request.Request->Vars);
+    for (const std::int32_t item : excluded) {
+        scope.Exclude(item);
+    }
+    request.Set(reread, true);
 }
 
 ComboBox* TTableDialog::StatusCombo() const {
@@ -230,6 +278,9 @@ void TTableDialog::ListClick() {
 }
 
 void TTableDialog::SetRowButtons(bool rowSelected) {
+    if (List == nullptr) {
+        return;  // no rows to choose: the buttons stay as they are
+    }
     const auto enable = [this](TDialogAction action, bool enabled) {
         if (QPushButton* button = Button(action)) {
             button->setEnabled(enabled);
@@ -238,6 +289,24 @@ void TTableDialog::SetRowButtons(bool rowSelected) {
     enable(TDialogAction::Set, rowSelected && FRowShown);
     enable(TDialogAction::Delete, rowSelected);
     enable(TDialogAction::Add, !rowSelected);
+    LockKey(rowSelected);
+}
+
+void TTableDialog::LockKey(bool locked) {
+    if (Decl.KeyField == nullptr) {
+        return;
+    }
+    auto* key = dynamic_cast<Edit*>(Field(Decl.KeyField));
+    if (key == nullptr) {
+        return;
+    }
+    key->setEnabled(!locked);
+    QPalette colours = key->palette();
+    colours.setColor(QPalette::Base, locked ? palette().color(QPalette::Button) : Qt::white);
+    key->setPalette(colours);
+    if (!locked) {
+        key->clear();
+    }
 }
 
 void TTableDialog::ClearEdits() {
@@ -245,7 +314,7 @@ void TTableDialog::ClearEdits() {
         grid->UncheckAll();
     }
     for (const TDialogField& field : Decl.Fields) {
-        if (field.Request != 0) {
+        if (field.Request != 0 || field.Item < 0) {
             continue;
         }
         QWidget* control = Field(field.Name);
@@ -255,16 +324,50 @@ void TTableDialog::ClearEdits() {
             edit->clear();
         } else if (auto* text = dynamic_cast<QLabel*>(control)) {
             text->clear();
+        } else if (auto* box = dynamic_cast<CheckBox*>(control)) {
+            box->setChecked(false);
+        } else if (auto* group = dynamic_cast<RadioGroup*>(control)) {
+            group->SetItemIndex(-1);
+        }
+    }
+    for (const TBitsPage& page : Decl.Bits) {
+        for (int b = 0; b < 8; ++b) {
+            if (auto* box = dynamic_cast<CheckBox*>(
+                    Field(qPrintable(QString("CheckBox%1").arg(page.FirstBox + b))))) {
+                box->setChecked(false);
+            }
         }
     }
 }
 
 void TTableDialog::CountRows() {
-    RowCountText->setText(QString::number(List->LineCount()));
+    if (RowCountText != nullptr && List != nullptr) {
+        RowCountText->setText(QString::number(List->LineCount()));
+    }
+}
+
+void TTableDialog::Output(const QString& text) {
+    if (Status != nullptr) {
+        Status->Panel(0)->setText(text);
+    } else if (Memo != nullptr) {
+        Memo->appendPlainText(text);
+    }
+}
+
+void TTableDialog::Refuse(QWidget* focus, const QString& text) {
+    CvMessageBox::Information(this, text);
+    if (focus != nullptr && focus->isEnabled() && focus->isVisible()) {
+        focus->setFocus();
+    }
+}
+
+void TTableDialog::RefuseBusy() {
+    CvMessageBox::Plain(this, "Refresh not complete");
 }
 
 bool TTableDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (List != nullptr && watched == List->viewport() &&
+        event->type() == QEvent::MouseButtonRelease) {
         ListClick();
     }
     return QDialog::eventFilter(watched, event);
@@ -277,10 +380,8 @@ bool TTableDialog::FormClose() {
     }
     bool running = false;
     for (const auto& request : Requests) {
-        if (request) {
-            request->Request->Alive = false;
-            running = running || request->Busy;
-        }
+        request->Request->Alive = false;
+        running = running || request->Busy;
     }
     if (running) {
         return false;

@@ -1,5 +1,5 @@
-// The window of a table dialog, built from its declaration: list, edit
-// area, port-grid pages, button column and message output.
+// The window of a table dialog, built from its declaration: lists, edit
+// area, port grids and check-box pages, button column and message output.
 #include "TTableDialog.h"
 
 #include <QGridLayout>
@@ -12,9 +12,11 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "CheckBox.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "ListView.h"
+#include "RadioGroup.h"
 #include "StaticText.h"
 #include "StatusBar.h"
 #include "TStackingPortUitForm.h"
@@ -30,15 +32,37 @@ const char kModel[] = "Vanta-A";
 }  // namespace
 
 void TTableDialog::BuildWindow() {
+    Grids.assign(Decl.Grids.size(), nullptr);
     auto* left = new QVBoxLayout;
-    List = new ListView(this);
-    List->setObjectName(Decl.ListName);
-    left->addWidget(List, 1);
+    for (std::size_t k = 0; k < Decl.Requests.size(); ++k) {
+        const TRequestDecl& request = Decl.Requests[k];
+        ListView* list = nullptr;
+        if (request.ListName != nullptr) {
+            list = new ListView(this);
+            list->setObjectName(request.ListName);
+            list->setVisible(request.ListVisible);
+            if (request.ListVisible) {
+                left->addWidget(list, 1);
+            }
+        }
+        FLists.push_back(list);
+    }
+    List = FLists.empty() ? nullptr : FLists[0];
     left->addWidget(BuildFields());
-    if (!Decl.Grids.empty()) {
+    bool gridsShown = false;
+    for (std::size_t g = 0; g < Decl.Grids.size(); ++g) {
+        if (Decl.Grids[g].Hidden) {
+            NewGrid(g, this)->hide();
+        } else {
+            gridsShown = true;
+        }
+    }
+    if (Decl.GridsBox != nullptr) {
+        left->addWidget(BuildGridBoxes(), 1);
+    } else if (gridsShown || !Decl.Bits.empty()) {
         PageControl = new QTabWidget(this);
         PageControl->setObjectName("PageControl1");
-        BuildGrids();
+        BuildPages();
         left->addWidget(PageControl, 1);
     }
     auto* top = new QHBoxLayout;
@@ -54,12 +78,15 @@ void TTableDialog::BuildWindow() {
         layout->addWidget(Status);
     } else {
         Memo = new QPlainTextEdit(this);
-        Memo->setObjectName("Memo1");
+        Memo->setObjectName(Decl.MemoName);
         Memo->setReadOnly(true);
         Memo->setFixedHeight(kMemoHeight);
         layout->addWidget(Memo);
     }
 
+    if (List == nullptr) {
+        return;
+    }
     List->viewport()->installEventFilter(this);
     connect(List, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (List->SelectedLine() >= 0) {
@@ -77,14 +104,16 @@ QWidget* TTableDialog::BuildButtons() {
     panel->setObjectName("Panel1");
     panel->setFixedWidth(kButtonColumnWidth);
     auto* column = new QVBoxLayout(panel);
-    RowCountText = new StaticText(panel);
-    RowCountText->setObjectName("ST_Count2");
-    RowCountText->setAlignment(Qt::AlignCenter);
-    column->addWidget(RowCountText);
-    auto* samples = new QLabel("Samples", panel);
-    samples->setObjectName("Label11");
-    samples->setAlignment(Qt::AlignCenter);
-    column->addWidget(samples);
+    if (Decl.CountName != nullptr) {
+        RowCountText = new StaticText(panel);
+        RowCountText->setObjectName(Decl.CountName);
+        RowCountText->setAlignment(Qt::AlignCenter);
+        column->addWidget(RowCountText);
+        auto* samples = new QLabel("Samples", panel);
+        samples->setObjectName(Decl.CountLabelName);
+        samples->setAlignment(Qt::AlignCenter);
+        column->addWidget(samples);
+    }
     for (const TDialogButton& entry : Decl.Buttons) {
         auto* button = new QPushButton(entry.Caption, panel);
         button->setObjectName(entry.Name);
@@ -108,6 +137,8 @@ QWidget* TTableDialog::BuildButtons() {
                 case TDialogAction::Close:
                     close();
                     break;
+                case TDialogAction::Own:
+                    break;  // the dialog wires it
             }
         });
     }
@@ -125,31 +156,75 @@ QWidget* TTableDialog::BuildFields() {
     for (const TDialogField& field : Decl.Fields) {
         QWidget* control = nullptr;
         switch (field.Kind) {
-            case TFieldKind::Edit:
-                control = new Edit(area);
+            case TFieldKind::Edit: {
+                auto* edit = new Edit(area);
+                edit->setReadOnly(field.ReadOnly);
+                control = edit;
                 break;
-            case TFieldKind::Combo:
-                control = new ComboBox(area);
+            }
+            case TFieldKind::Combo: {
+                auto* combo = new ComboBox(area);
+                for (const char* item : field.Items) {
+                    combo->addItem(item);
+                }
+                control = combo;
                 break;
+            }
             case TFieldKind::Static:
                 control = new StaticText(area);
                 break;
+            case TFieldKind::Check:
+                control = new CheckBox(field.Label, area);
+                break;
+            case TFieldKind::Radio:
+                control = new RadioGroup(field.Label, area);
+                break;
         }
         control->setObjectName(field.Name);
-        auto* label = new QLabel(field.Label, area);
-        label->setBuddy(control);
+        if (!field.Visible) {
+            control->hide();
+            continue;
+        }
         // Two label/control pairs to a row.
-        grid->addWidget(label, slot / 2, (slot % 2) * 2);
+        // Check boxes and radio groups carry their own caption.
+        if (field.Kind != TFieldKind::Check && field.Kind != TFieldKind::Radio) {
+            auto* label = new QLabel(field.Label, area);
+            label->setBuddy(control);
+            grid->addWidget(label, slot / 2, (slot % 2) * 2);
+        }
         grid->addWidget(control, slot / 2, (slot % 2) * 2 + 1);
         ++slot;
+    }
+    const int row = (slot + 1) / 2;
+    for (std::size_t k = 0; k < Decl.Notes.size(); ++k) {
+        grid->addWidget(new QLabel(Decl.Notes[k], area), row + static_cast<int>(k), 0, 1, 4);
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return area;
 }
 
-void TTableDialog::BuildGrids() {
-    for (const TGridPage& page : Decl.Grids) {
+TStackingPortUitForm* TTableDialog::NewGrid(std::size_t g, QWidget* parent) {
+    const TGridPage& page = Decl.Grids[g];
+    auto* grid = new TStackingPortUitForm(parent);
+    grid->setObjectName(page.Grid);
+    for (int unit = 1; unit <= page.Units; ++unit) {
+        grid->AddUnitPage(QString("Unit%1").arg(unit),
+                          (unit - 1) * TStackingPortUitForm::kPortsPerUnit + 1,
+                          TStackingPortUitForm::kPortsPerUnit, 12);
+    }
+    grid->ShowUnitPorts("1", kModel, 1, PortCountOfModel(kModel));
+    grid->setEnabled(!page.ReadOnly);
+    Grids[g] = grid;
+    return grid;
+}
+
+void TTableDialog::BuildPages() {
+    for (std::size_t g = 0; g < Decl.Grids.size(); ++g) {
+        const TGridPage& page = Decl.Grids[g];
+        if (page.Hidden) {
+            continue;
+        }
         auto* sheet = new QWidget;
         sheet->setObjectName(page.Sheet);
         auto* box = new QScrollArea(sheet);
@@ -158,12 +233,45 @@ void TTableDialog::BuildGrids() {
         auto* fill = new QVBoxLayout(sheet);
         fill->setContentsMargins(0, 0, 0, 0);
         fill->addWidget(box);
-        auto* grid = new TStackingPortUitForm;
-        grid->setObjectName(page.Grid);
-        grid->AddUnitPage("Unit1", 1, TStackingPortUitForm::kPortsPerUnit, 12);
-        grid->ShowUnitPorts("1", kModel, 1, PortCountOfModel(kModel));
-        box->setWidget(grid);
+        box->setWidget(NewGrid(g, nullptr));
         PageControl->addTab(sheet, page.Caption);
-        Grids.push_back(grid);
     }
+    for (const TBitsPage& page : Decl.Bits) {
+        BuildBitsPage(page);
+    }
+}
+
+void TTableDialog::BuildBitsPage(const TBitsPage& page) {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(page.Sheet);
+    auto* boxes = new QGridLayout(sheet);
+    for (int b = 0; b < 8; ++b) {
+        auto* box = new CheckBox(page.Captions[b], sheet);
+        box->setObjectName(QString("CheckBox%1").arg(page.FirstBox + b));
+        boxes->addWidget(box, b % 4, b / 4);
+    }
+    const int tab = PageControl->addTab(sheet, page.Caption);
+    PageControl->setTabVisible(tab, page.TabVisible);
+}
+
+QWidget* TTableDialog::BuildGridBoxes() {
+    auto* area = new QGroupBox(this);
+    area->setObjectName(Decl.GridsBox);
+    auto* row = new QHBoxLayout(area);
+    for (std::size_t g = 0; g < Decl.Grids.size(); ++g) {
+        const TGridPage& page = Decl.Grids[g];
+        if (page.Hidden) {
+            continue;
+        }
+        auto* frame = new QGroupBox(page.Caption, area);
+        frame->setObjectName(page.Sheet);
+        auto* box = new QScrollArea(frame);
+        box->setObjectName(page.Box);
+        box->setWidgetResizable(true);
+        auto* fill = new QVBoxLayout(frame);
+        fill->addWidget(box);
+        box->setWidget(NewGrid(g, nullptr));
+        row->addWidget(frame);
+    }
+    return area;
 }

@@ -50,18 +50,14 @@ const TTableDialogDecl kStaticForm{
                 {"SetBtn", "Set", TDialogAction::Set},
                 {"AddBtn", "Add", TDialogAction::Add},
                 {"DeleteBtn", "Delete", TDialogAction::Delete}},
-    .ListName = "LV_dot1qVlanStaticEntry",
-    .Table = kStaticTable,
-    .ItemType = MVT_UMV,
-    .KeyCount = 1,
-    .Scalars = {{kNextFreeIndex}},
+    .Requests = {{kStaticTable, MVT_UMV, 1, "LV_dot1qVlanStaticEntry"}, {kNextFreeIndex}},
     .Fields = {{0, 0, TFieldKind::Edit, "ED_VLANID", "VLAN ID"},
                {0, 1, TFieldKind::Edit, "ED_VLANName", "VLAN Name"},
                {0, 5, TFieldKind::Combo, "Status", "Status"},
                {1, 0, TFieldKind::Static, "NextFreeLocalVlanIndex", "Next Free Local VLAN Index"}},
-    .Grids = {{2, "TSheetEgressPort", "Egress ports", "ScrollBox1", "EgressGrid"},
-              {3, "TSheetFbdenEgrsP", "Forbidden Egress Ports", "ScrollBox2", "ForbiddenGrid"},
-              {4, "TabSheet3", "Untagged Ports", "ScrollBox3", "UntaggedGrid"}},
+    .Grids = {{0, 2, "TSheetEgressPort", "Egress ports", "ScrollBox1", "EgressGrid"},
+              {0, 3, "TSheetFbdenEgrsP", "Forbidden Egress Ports", "ScrollBox2", "ForbiddenGrid"},
+              {0, 4, "TabSheet3", "Untagged Ports", "ScrollBox3", "UntaggedGrid"}},
     .StatusItem = 5,
     .CreateEntry = 3,
     .DestroyEntry = 5};
@@ -73,30 +69,26 @@ const TTableDialogDecl kCurrentForm{
     .Height = 519,
     .Buttons = {{"RefreshBtn", "Refresh", TDialogAction::Refresh},
                 {"SetBtn", "Set", TDialogAction::Set, false}},
-    .ListName = "LV_dot1qVlanCurrentEntry",
-    .Table = kCurrentTable,
-    .ItemType = MVT_UMV,
-    .KeyCount = 2,
-    .Scalars = {{kNumDeletes}},
+    .Requests = {{kCurrentTable, MVT_UMV, 2, "LV_dot1qVlanCurrentEntry"}, {kNumDeletes}},
+    .ReadOrder = {1, 0},
     .Fields = {{1, 0, TFieldKind::Static, "VlanNumDeletes", "VLAN Delete Numbers"},
                {0, 1, TFieldKind::Static, "StaticText1", "VLAN Index"}},
     .FieldsBox = "GroupBox2",
-    .Grids = {{3, "TabSheet1", "Egress Port", "ScrollBox1", "EgressGrid"},
-              {4, "TabSheet2", "Untagged Port", "ScrollBox2", "UntaggedGrid"}},
-    .ScalarsFirst = true};
+    .Grids = {{0, 3, "TabSheet1", "Egress Port", "ScrollBox1", "EgressGrid"},
+              {0, 4, "TabSheet2", "Untagged Port", "ScrollBox2", "UntaggedGrid"}}};
 
 }  // namespace
 
-TVlanStaticForm::TVlanStaticForm(QWidget* owner)
-    : TTableDialog(owner, kStaticForm),
+TVlanStaticForm::TVlanStaticForm(const TDialogContext& context)
+    : TTableDialog(context, kStaticForm),
       StaticRequest(Request(0)),
       NextIndexRequest(Request(1)),
       EgressGrid(Grid(0)),
       ForbiddenGrid(Grid(1)),
       UntaggedGrid(Grid(2)) {}
 
-TVLanCurrentTableForm::TVLanCurrentTableForm(QWidget* owner)
-    : TTableDialog(owner, kCurrentForm),
+TVLanCurrentTableForm::TVLanCurrentTableForm(const TDialogContext& context)
+    : TTableDialog(context, kCurrentForm),
       CurrentRequest(Request(0)),
       NumDeletesRequest(Request(1)),
       EgressGrid(Grid(0)),

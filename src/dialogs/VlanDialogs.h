@@ -6,7 +6,7 @@
 // member, forbidden and untagged ports, and deleted.
 class TVlanStaticForm : public TTableDialog {
 public:
-    explicit TVlanStaticForm(QWidget* owner);
+    explicit TVlanStaticForm(const TDialogContext& context);
 
     // Valid until the dialog has closed.
 
@@ -20,7 +20,7 @@ public:
 // The VLANs the bridge runs now, with their egress and untagged ports: read only.
 class TVLanCurrentTableForm : public TTableDialog {
 public:
-    explicit TVLanCurrentTableForm(QWidget* owner);
+    explicit TVLanCurrentTableForm(const TDialogContext& context);
 
     // Valid until the dialog has closed.
 

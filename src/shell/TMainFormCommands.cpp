@@ -10,6 +10,7 @@
 #include "CvMessageBox.h"
 #include "CvSNMPSettings.h"
 #include "CvViewerLaunch.h"
+#include "StaticText.h"
 #include "TMainForm.h"
 
 namespace {
@@ -100,6 +101,7 @@ void TMainForm::OpenDialogOf(std::string_view formClass, std::string_view name) 
     context.WindowTitle = Values.WindowTitle;
     context.Caption = QString::fromStdString(title.Caption);
     context.Form1 = Form1;
+    context.StpVersion = ST_STPVersion;
     try {
         OpenDialog(formClass, context);
     } catch (const std::exception& e) {

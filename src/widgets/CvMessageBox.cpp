@@ -38,6 +38,10 @@ bool Show(Kind kind, QWidget* owner, const QString& text) {
             box.setIcon(QMessageBox::Question);
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
             break;
+        case Kind::Question:
+            box.setIcon(QMessageBox::Question);
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            return box.exec() == QMessageBox::Yes;
     }
     return box.exec() == QMessageBox::Ok;
 }
@@ -66,6 +70,10 @@ void Error(QWidget* owner, const QString& text) {
 
 bool Confirm(QWidget* owner, const QString& text) {
     return Show(Kind::Confirmation, owner, text);
+}
+
+bool Ask(QWidget* owner, const QString& text) {
+    return Show(Kind::Question, owner, text);
 }
 
 QString ProgramCaption() {

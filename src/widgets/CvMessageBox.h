@@ -10,7 +10,7 @@ class QWidget;
 // program's file name, and a test can answer the boxes instead of a person.
 namespace CvMessageBox {
 
-enum class Kind { Plain, Information, Warning, Error, Confirmation };
+enum class Kind { Plain, Information, Warning, Error, Confirmation, Question };
 
 struct Shown {
     Kind Type;
@@ -32,6 +32,8 @@ void Warning(QWidget* owner, const QString& text);
 void Error(QWidget* owner, const QString& text);
 // OK and Cancel; true for OK.
 bool Confirm(QWidget* owner, const QString& text);
+// Yes and No; true for Yes.
+bool Ask(QWidget* owner, const QString& text);
 
 // The program's file name without its folder.
 QString ProgramCaption();

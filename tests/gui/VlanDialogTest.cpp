@@ -17,6 +17,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "Edit.h"
 #include "ListView.h"
+#include "RadioGroup.h"
 #include "SilentUdpPort.h"
 #include "StatusBar.h"
 #include "TStackingPortUitForm.h"
@@ -87,7 +88,8 @@ protected:
     }
     template <typename Form>
     Form& Open(std::unique_ptr<Form>& form) {
-        form = std::make_unique<Form>(nullptr);
+        form = std::make_unique<Form>(TDialogContext{});
+        form->FormCreate();
         form->show();
         EXPECT_TRUE(PumpUntil([&] { return Idle(*form); }));
         return *form;
@@ -297,7 +299,8 @@ TEST_F(VlanDialogTest, AClickBesideTheLinesClearsTheEditAreaAndLeavesOnlyAdd) {
 TEST_F(VlanDialogTest, ADialogFreedWhileItsCloseWaitsForASilentDeviceEndsCleanly) {
     agents::SilentUdpPort silent;
     UseSimulator(silent.Port());
-    Static = std::make_unique<TVlanStaticForm>(nullptr);
+    Static = std::make_unique<TVlanStaticForm>(TDialogContext{});
+    Static->FormCreate();
     Static->show();
     Static->close();  // both reads are outstanding: the close waits for them
     EXPECT_TRUE(Static->isVisible());
@@ -316,27 +319,24 @@ const TTableDialogDecl kBlockingNames{
                 {"BT_Set", "Add", TDialogAction::Add},
                 {"BT_Delete", "Delete", TDialogAction::Delete},
                 {"BT_Close", "Close", TDialogAction::Close}},
-    .ListName = "LV_Names",
-    .Table = kNames,
-    .ItemType = MVT_UMV,
-    .KeyCount = 1,
+    .Requests = {{kNames, MVT_UMV, 1, "LV_Names", true, 0}},
     .Fields = {{0, 0, TFieldKind::Edit, "ED_Index", "Index", "%i{n1x4094}"},
                {0, 1, TFieldKind::Edit, "ED_Name", "Name", "%s{l32}"},
                {0, 2, TFieldKind::Combo, "Combo_State", "State"}},
     .StatusItem = 2,
     .CreateEntry = 3,
     .DestroyEntry = 5,
-    .Mode = 0,
     .StatusBarOutput = true};
 
 TEST_F(VlanDialogTest, ABlockingDialogDeclaredOnThePatternReportsInItsStatusBar) {
     RemoveVlan(306);
-    TTableDialog form(nullptr, kBlockingNames);
+    TTableDialog form(TDialogContext{}, kBlockingNames);
+    form.FormCreate();
     form.show();
     QLabel* panel = form.Status->Panel(0);
     EXPECT_TRUE(panel->text().startsWith("Get: (CvSNMP++) Ok!")) << panel->text().toStdString();
     EXPECT_EQ(form.Memo, nullptr);
-    EXPECT_GT(form.List->LineCount(), 0) << "read before the constructor returned";
+    EXPECT_GT(form.List->LineCount(), 0) << "read before FormCreate returned";
 
     Named<Edit>(form, "ED_Index")->setText("306");
     Named<Edit>(form, "ED_Name")->setText("blocking");
@@ -356,6 +356,33 @@ TEST_F(VlanDialogTest, ABlockingDialogDeclaredOnThePatternReportsInItsStatusBar)
     form.Button(TDialogAction::Close)->click();
     EXPECT_FALSE(form.isVisible());
     EXPECT_TRUE(form.Requests.empty());
+}
+
+// A state shown as a radio group: filled from the options, set by the row,
+// cleared with the edit area.
+const TTableDialogDecl kRadioNames{
+    .Name = "RadioNames",
+    .Caption = "Names",
+    .Width = 400,
+    .Height = 300,
+    .Buttons = {{"BT_Get", "Refresh", TDialogAction::Refresh}},
+    .Requests = {{kNames, MVT_UMV, 1, "LV_Names", true, 0}},
+    .Fields = {{0, 0, TFieldKind::Edit, "ED_Index", "Index", "%i{n1x4094}"},
+               {0, 2, TFieldKind::Radio, "RG_State", "State"}},
+    .StatusBarOutput = true};
+
+TEST_F(VlanDialogTest, ARadioGroupFieldShowsTheSelectedRowsOption) {
+    TTableDialog form(TDialogContext{}, kRadioNames);
+    form.FormCreate();
+    form.show();
+    auto* state = Named<RadioGroup>(form, "RG_State");
+    EXPECT_EQ(state->Items().size(), 6);
+    EXPECT_EQ(state->ItemIndex(), -1);
+    form.List->SelectLine(LineOf(form, "1"));
+    EXPECT_EQ(state->ItemIndex(), 0) << "VLAN 1 is active";
+    form.List->SelectLine(-1);
+    form.ListClick();
+    EXPECT_EQ(state->ItemIndex(), -1);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+#include "TDialogChecks.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <limits>
+
+#include "CvBeep.h"
+#include "CvValueCheck.h"
+#include "TStackingPortUitForm.h"
+
+namespace {
+
+constexpr int kMacDigits = 12;
+constexpr int kBeepHz = 1000;
+constexpr int kBeepMs = 200;
+
+bool IsHexDigit(QChar c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+class DigitsOnlyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return QObject::eventFilter(watched, event);
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (key->key() == Qt::Key_Backspace || text.isEmpty() || text[0].isDigit() ||
+            !text[0].isPrint()) {
+            return QObject::eventFilter(watched, event);
+        }
+        CvBeep(kBeepHz, kBeepMs);
+        return true;
+    }
+};
+
+}  // namespace
+
+QString MacTextRefusal(const QString& text) {
+    if (text.isEmpty()) {
+        return "Invalid Macaddrss";
+    }
+    for (int i = 0; i < text.size() && i < kMacDigits; ++i) {
+        if (!IsHexDigit(text[i])) {
+            return "Invalid Macaddrss";
+        }
+    }
+    return text.size() == kMacDigits ? QString() : QString("Invalid Macaddress");
+}
+
+TUnitPort SplitGlobalPort(int global) {
+    const int unit = global / TStackingPortUitForm::kPortsPerUnit;
+    const int port = global % TStackingPortUitForm::kPortsPerUnit;
+    if (port != 0) {
+        return {unit + 1, port};
+    }
+    return {unit, global != 0 ? TStackingPortUitForm::kPortsPerUnit : 0};
+}
+
+int GlobalPort(int unit, int port) {
+    return (unit - 1) * TStackingPortUitForm::kPortsPerUnit + port;
+}
+
+std::vector<TUnitEntry> DefaultUnitList() {
+    return {{1, PortCountOfModel("Vanta-A"), "Vanta-A"}};
+}
+
+bool ValidUnitPort(const std::vector<TUnitEntry>& units, int unit, int port) {
+    for (const TUnitEntry& entry : units) {
+        if (entry.Unit == unit) {
+            return port > 0 && port <= entry.PortCount;
+        }
+    }
+    return false;
+}
+
+std::optional<int> IntOfText(const QString& text) {
+    try {
+        return StrictIntOfText(text);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+int StrictIntOfText(const QString& text) {
+    return static_cast<int>(IntegerOfText(text.toStdString(), std::numeric_limits<int>::min(),
+                                          std::numeric_limits<int>::max()));
+}
+
+void AcceptDigitsOnly(QLineEdit* edit) {
+    edit->installEventFilter(new DigitsOnlyFilter(edit));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QLineEdit;
+
+// Checks and conversions several dedicated dialogs share.
+
+// "" when `text` is a MAC address of twelve hexadecimal digits, else the
+// refusal: "Invalid Macaddrss" (empty, or a non-hex digit among the first
+// twelve), "Invalid Macaddress" (not twelve digits long).
+QString MacTextRefusal(const QString& text);
+
+// A global port number is (unit - 1) * 64 + port.
+struct TUnitPort {
+    int Unit;
+    int Port;
+};
+TUnitPort SplitGlobalPort(int global);
+int GlobalPort(int unit, int port);
+
+// The stack units a dialog offers: one unit of the default model.
+struct TUnitEntry {
+    int Unit;
+    int PortCount;
+    QString Model;
+};
+std::vector<TUnitEntry> DefaultUnitList();
+// Whether `port` is a port of `unit` in `units`.
+bool ValidUnitPort(const std::vector<TUnitEntry>& units, int unit, int port);
+
+// The text as a whole number, or nothing (empty, letters, out of range).
+std::optional<int> IntOfText(const QString& text);
+// The same, raising the module's range message when it is none.
+int StrictIntOfText(const QString& text);
+
+// An edit that takes digits and backspace only; other keys beep.
+void AcceptDigitsOnly(QLineEdit* edit);

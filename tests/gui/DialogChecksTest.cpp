@@ -1,0 +1,56 @@
+// The checks the dedicated dialogs share.
+#include <gtest/gtest.h>
+
+#include "TDialogChecks.h"
+
+namespace {
+
+TEST(DialogChecks, MacTextNamesEachFault) {
+    struct Case {
+        const char* Text;
+        const char* Refusal;
+    };
+    const Case cases[] = {
+        {"", "Invalid Macaddrss"},
+        {"00256410018G", "Invalid Macaddrss"},  // a letter beyond F
+        {"00-25-64-10-01-80", "Invalid Macaddrss"},
+        {"0025641001", "Invalid Macaddress"},  // ten digits
+        {"00256410018000", "Invalid Macaddress"},
+        {"0025641001ab", ""},
+        {"0025641001AB", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MacTextRefusal(c.Text), c.Refusal) << c.Text;
+    }
+}
+
+TEST(DialogChecks, GlobalPortsSplitIntoUnitAndPort) {
+    struct Case {
+        int Global;
+        int Unit;
+        int Port;
+    };
+    for (const Case& c :
+         {Case{3, 1, 3}, Case{64, 1, 64}, Case{65, 2, 1}, Case{128, 2, 64}, Case{0, 0, 0}}) {
+        const TUnitPort split = SplitGlobalPort(c.Global);
+        EXPECT_EQ(split.Unit, c.Unit) << c.Global;
+        EXPECT_EQ(split.Port, c.Port) << c.Global;
+        if (c.Global != 0) {
+            EXPECT_EQ(GlobalPort(split.Unit, split.Port), c.Global);
+        }
+    }
+}
+
+TEST(DialogChecks, OnlyPortsOfAListedUnitAreValid) {
+    const std::vector<TUnitEntry> units = DefaultUnitList();
+    EXPECT_TRUE(ValidUnitPort(units, 1, 1));
+    EXPECT_TRUE(ValidUnitPort(units, 1, 26));
+    EXPECT_FALSE(ValidUnitPort(units, 1, 27));
+    EXPECT_FALSE(ValidUnitPort(units, 1, 0));
+    EXPECT_FALSE(ValidUnitPort(units, 2, 1));
+    EXPECT_EQ(IntOfText(" 12 "), 12);
+    EXPECT_EQ(IntOfText("12a"), std::nullopt);
+    EXPECT_EQ(IntOfText(""), std::nullopt);
+}
+
+}  // namespace
