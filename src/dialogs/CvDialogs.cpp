@@ -11,6 +11,10 @@
 #include "CvException.h"
 #include "CvMessageBox.h"
 #include "CvModal.h"
+#include "LinkAggregationDialogs.h"
+#include "MirrorDialogs.h"
+#include "MstpPortStateDialogs.h"
+#include "SpanningTreeDialogs.h"
 #include "TAboutForm.h"
 #include "VlanDialogs.h"
 
@@ -39,6 +43,13 @@ struct Entry {
 const Entry kDialogs[] = {
     {"TVlanStaticForm", Make<TVlanStaticForm>},
     {"TVLanCurrentTableForm", Make<TVLanCurrentTableForm>},
+    {"TSpanningTreeAlgorithmForm", Make<TSpanningTreeAlgorithmForm>},
+    {"TSTP_Info", Make<TSTP_Info>},
+    {"TMSTPPortStateForm", Make<TMSTPPortStateForm>},
+    {"TPortTrunkForm", Make<TPortTrunkForm>},
+    {"TPortMirrorForm", Make<TPortMirrorForm>},
+    {"TTrafficSegmentationForm", Make<TTrafficSegmentationForm>},
+    {"TAggregatorPortTableForm", Make<TAggregatorPortTableForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 

@@ -103,7 +103,7 @@ struct TTableDialogDecl {
     const char* FieldsBox = nullptr;   // a framed group around the edit area
     std::vector<const char*> Notes{};  // lines of text under the edit area
     std::vector<TGridPage> Grids{};
-    const char* GridsBox = nullptr;  // grids side by side in this box instead of pages
+    const char* GridsBox = nullptr;  // grids one above the other in this box, not on pages
     std::vector<TBitsPage> Bits{};
     // The RowStatus item and the entries of its combo for Add and Delete.
     std::int32_t StatusItem = -1;

@@ -199,6 +199,8 @@ QWidget* TTableDialog::BuildFields() {
     for (std::size_t k = 0; k < Decl.Notes.size(); ++k) {
         grid->addWidget(new QLabel(Decl.Notes[k], area), row + static_cast<int>(k), 0, 1, 4);
     }
+    // Spare height stays below the fields.
+    grid->setRowStretch(row + static_cast<int>(Decl.Notes.size()), 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return area;
@@ -257,7 +259,7 @@ void TTableDialog::BuildBitsPage(const TBitsPage& page) {
 QWidget* TTableDialog::BuildGridBoxes() {
     auto* area = new QGroupBox(this);
     area->setObjectName(Decl.GridsBox);
-    auto* row = new QHBoxLayout(area);
+    auto* row = new QVBoxLayout(area);
     for (std::size_t g = 0; g < Decl.Grids.size(); ++g) {
         const TGridPage& page = Decl.Grids[g];
         if (page.Hidden) {

@@ -246,7 +246,7 @@ TEST_F(MainFormTest, ClosingRmonControlReappliesTheRmonRule) {
 
 TEST_F(MainFormTest, EntriesWithoutWindowSayThatTheyAreNotAvailable) {
     Start(1);
-    Form->menuBar()->findChild<QAction*>("PortTrunk2")->trigger();
+    Form->menuBar()->findChild<QAction*>("EthernetMask1")->trigger();
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Type, CvMessageBox::Kind::Information);
     EXPECT_EQ(Boxes[0].Text, "This page is not available in this version.");
@@ -255,9 +255,9 @@ TEST_F(MainFormTest, EntriesWithoutWindowSayThatTheyAreNotAvailable) {
 TEST_F(MainFormTest, DialogEntriesOpenTheirDialogs) {
     Start(1);
     const std::pair<const char*, const char*> entries[] = {
-        {"StaticForm1", "VlanStaticForm"},
-        {"CurrentForm1", "VLanCurrentTableForm"},
-        {"About1", "AboutForm"},
+        {"StaticForm1", "VlanStaticForm"}, {"CurrentForm1", "VLanCurrentTableForm"},
+        {"About1", "AboutForm"},           {"PortTrunk2", "PortTrunkForm"},
+        {"Information2", "STP_Info"},
     };
     for (const auto& [entry, form] : entries) {
         QString shown;

@@ -1,0 +1,79 @@
+#include "DialogTestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "CheckBox.h"
+#include "ComboBox.h"
+#include "ListView.h"
+#include "TStackingPortUitForm.h"
+
+namespace gui_test {
+
+void DialogTest::SetUp() {
+    GuiTest::SetUp();
+    UseSimulator();
+    SetsSince(FMark);  // what earlier tests sent is theirs
+}
+
+std::vector<std::string> DialogTest::Sent() {
+    std::vector<std::string> sent;
+    for (const agents::SetLogLine& line : SetsSince(FMark)) {
+        sent.push_back(line.Oid + "=" + line.Value);
+    }
+    return sent;
+}
+
+bool DialogTest::Idle(const TTableDialog& form) {
+    for (std::size_t k = 0; k < form.Requests.size(); ++k) {
+        if (form.Request(k)->Busy) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void DialogTest::WaitIdle(const TTableDialog& form) {
+    EXPECT_TRUE(PumpUntil([&] { return Idle(form); }));
+}
+
+int DialogTest::LineOf(const ListView& list, const QString& caption) {
+    for (int line = 0; line < list.LineCount(); ++line) {
+        if (list.Caption(line) == caption) {
+            return line;
+        }
+    }
+    return -1;
+}
+
+void DialogTest::Tick(TStackingPortUitForm* grid, std::initializer_list<int> ports, bool on) {
+    for (const int port : ports) {
+        grid->PortCheckBoxes[static_cast<std::size_t>(port - 1)]->setChecked(on);
+    }
+}
+
+void DialogTest::SetText(const TTableDialog& form, const char* name, const QString& text) {
+    auto* edit = form.findChild<QLineEdit*>(name);
+    ASSERT_NE(edit, nullptr) << name;
+    edit->setText(text);
+}
+
+QString DialogTest::Text(const TTableDialog& form, const char* name) {
+    QWidget* control = form.findChild<QWidget*>(name);
+    EXPECT_NE(control, nullptr) << name;
+    if (auto* combo = dynamic_cast<ComboBox*>(control)) {
+        return combo->currentText();
+    }
+    return control != nullptr ? control->property("text").toString() : QString();
+}
+
+void DialogTest::Choose(const TTableDialog& form, const char* name, const QString& entry) {
+    auto* combo = form.findChild<ComboBox*>(name);
+    ASSERT_NE(combo, nullptr) << name;
+    const int index = combo->findText(entry);
+    ASSERT_GE(index, 0) << entry.toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+}  // namespace gui_test

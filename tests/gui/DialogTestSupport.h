@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <initializer_list>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "GuiTestSupport.h"
+#include "SetLog.h"
+#include "TTableDialog.h"
+
+class TStackingPortUitForm;
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+// Driving the dedicated dialogs: their lists, grids and the SETs they sent.
+namespace gui_test {
+
+class DialogTest : public GuiTest {
+protected:
+    void SetUp() override;
+
+    // The SETs the shared simulator received since the last call, as
+    // "OID=VALUE" of each varbind.
+    std::vector<std::string> Sent();
+
+    static bool Idle(const TTableDialog& form);
+    static void WaitIdle(const TTableDialog& form);
+    // The line of list `list` whose caption is `caption`; -1 when none.
+    static int LineOf(const ListView& list, const QString& caption);
+    static void Tick(TStackingPortUitForm* grid, std::initializer_list<int> ports, bool on = true);
+    static void SetText(const TTableDialog& form, const char* name, const QString& text);
+    static QString Text(const TTableDialog& form, const char* name);
+    // Chooses an entry of a combo box by its text, as the user does.
+    static void Choose(const TTableDialog& form, const char* name, const QString& entry);
+    QString LastBox() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
+
+private:
+    std::size_t FMark = 0;
+};
+
+}  // namespace gui_test
