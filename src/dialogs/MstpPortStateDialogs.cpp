@@ -152,8 +152,6 @@ TMSTPPortStateForm::TMSTPPortStateForm(const TDialogContext& context)
     });
 }
 
-TMSTPPortStateForm::~TMSTPPortStateForm() = default;
-
 bool TMSTPPortStateForm::StpMode() const {
     const QString version = static_cast<QLabel*>(Field("lblSTPVersion"))->text();
     return version == "stp" || version == "rstp";

@@ -24,7 +24,6 @@ private:
 class TMSTPPortStateForm : public TTableDialog {
 public:
     explicit TMSTPPortStateForm(const TDialogContext& context);
-    ~TMSTPPortStateForm() override;
 
     void FormCreate() override;
     void RefreshBtnClick() override;  // btnRefresh

@@ -174,7 +174,8 @@ QWidget* TTableDialog::Field(const char* name) const {
 }
 
 QPushButton* TTableDialog::ButtonNamed(const char* name) const {
-    return findChild<QPushButton*>(name);
+    // Only the button column: a window a dialog keeps may have buttons of the same name.
+    return FButtonPanel->findChild<QPushButton*>(name);
 }
 
 QPushButton* TTableDialog::Button(TDialogAction action) const {

@@ -232,6 +232,7 @@ private:
     void FreeRequests();
 
     std::vector<ListView*> FLists;
+    QWidget* FButtonPanel = nullptr;
     bool FRowShown = true;
     bool FClosing = false;
     bool FDestroying = false;

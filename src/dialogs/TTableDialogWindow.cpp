@@ -101,6 +101,7 @@ void TTableDialog::BuildWindow() {
 
 QWidget* TTableDialog::BuildButtons() {
     auto* panel = new QFrame(this);
+    FButtonPanel = panel;
     panel->setObjectName("Panel1");
     panel->setFixedWidth(kButtonColumnWidth);
     auto* column = new QVBoxLayout(panel);

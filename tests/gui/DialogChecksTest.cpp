@@ -1,6 +1,8 @@
 // The checks the dedicated dialogs share.
 #include <gtest/gtest.h>
 
+#include "CvMessageBox.h"
+#include "GuiTestSupport.h"
 #include "TDialogChecks.h"
 
 namespace {
@@ -51,6 +53,18 @@ TEST(DialogChecks, OnlyPortsOfAListedUnitAreValid) {
     EXPECT_EQ(IntOfText(" 12 "), 12);
     EXPECT_EQ(IntOfText("12a"), std::nullopt);
     EXPECT_EQ(IntOfText(""), std::nullopt);
+}
+
+using MessageSeam = gui_test::GuiTest;
+
+TEST_F(MessageSeam, AYesNoQuestionIsAnsweredLikeAConfirmation) {
+    ConfirmAnswer = false;
+    EXPECT_FALSE(CvMessageBox::Ask(nullptr, "Delete it?"));
+    ConfirmAnswer = true;
+    EXPECT_TRUE(CvMessageBox::Ask(nullptr, "Delete it?"));
+    ASSERT_EQ(Boxes.size(), 2u);
+    EXPECT_EQ(Boxes[0].Type, CvMessageBox::Kind::Question);
+    EXPECT_EQ(Boxes[0].Text, "Delete it?");
 }
 
 }  // namespace
