@@ -1,5 +1,7 @@
 #include "MibModel.h"
 
+#include <iterator>
+
 namespace vsim {
 
 const MibValue* MibModel::Find(const Oid& oid) const {
@@ -15,7 +17,7 @@ MibValue* MibModel::FindMutable(const Oid& oid) {
 const MibModel::Entries::value_type* MibModel::Next(const Oid& from, bool inclusive,
                                                     const Oid& end) const {
     const auto it = inclusive ? entries_.lower_bound(from) : entries_.upper_bound(from);
-    if (it == entries_.end() || (!end.empty() && !(it->first < end))) {
+    if (it == entries_.end() || (!end.empty() && !entries_.key_comp()(it->first, end))) {
         return nullptr;
     }
     return &*it;
@@ -38,8 +40,23 @@ void MibModel::Put(const Oid& oid, MibValue value) {
     entries_.insert_or_assign(oid, std::move(value));
 }
 
+void MibModel::PutAscending(std::vector<std::pair<Oid, MibValue>> instances) {
+    auto hint = entries_.end();
+    for (auto& [oid, value] : instances) {
+        hint = std::next(entries_.insert_or_assign(hint, std::move(oid), std::move(value)));
+    }
+}
+
 void MibModel::Erase(const Oid& oid) {
     entries_.erase(oid);
+}
+
+void MibModel::EraseBelow(const Oid& prefix) {
+    auto end = entries_.lower_bound(prefix);
+    while (end != entries_.end() && IsPrefix(prefix, end->first)) {
+        ++end;
+    }
+    entries_.erase(entries_.lower_bound(prefix), end);
 }
 
 }  // namespace vsim

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "MibValue.h"
 #include "SimOid.h"
@@ -11,7 +13,7 @@ namespace vsim {
 // Every instance the simulated switch serves, in SNMP order.
 class MibModel {
 public:
-    using Entries = std::map<Oid, MibValue>;
+    using Entries = std::map<Oid, MibValue, OidLess>;
 
     const MibValue* Find(const Oid& oid) const;
     MibValue* FindMutable(const Oid& oid);
@@ -27,7 +29,11 @@ public:
     void UpdateBelow(const Oid& prefix, const std::function<void(const Oid&, MibValue&)>& change);
 
     void Put(const Oid& oid, MibValue value);
+    // Puts instances given in SNMP order, each next to the one before at
+    // constant cost (a search each when out of order).
+    void PutAscending(std::vector<std::pair<Oid, MibValue>> instances);
     void Erase(const Oid& oid);
+    void EraseBelow(const Oid& prefix);
 
     const Entries& All() const { return entries_; }
     std::size_t Size() const { return entries_.size(); }

@@ -195,6 +195,35 @@ std::vector<SetLogVarbind> LoggedVarbinds(const netsnmp_pdu* pdu) {
     return varbinds;
 }
 
+// The request PDU for the PDU log; nullopt for what is no request.
+std::optional<PduLogEntry> LoggedPdu(const netsnmp_pdu* pdu) {
+    PduLogEntry entry;
+    switch (pdu->command) {
+        case SNMP_MSG_GET:
+            entry.type = PduType::Get;
+            break;
+        case SNMP_MSG_GETNEXT:
+            entry.type = PduType::GetNext;
+            break;
+        case SNMP_MSG_GETBULK:
+            entry.type = PduType::GetBulk;
+            // A GetBulk carries them where other PDUs have the error fields.
+            entry.nonRepeaters = pdu->errstat;
+            entry.maxRepetitions = pdu->errindex;
+            break;
+        case SNMP_MSG_SET:
+            entry.type = PduType::Set;
+            break;
+        default:
+            return std::nullopt;
+    }
+    entry.requestId = pdu->reqid;
+    for (const netsnmp_variable_list* vb = pdu->variables; vb != nullptr; vb = vb->next_variable) {
+        ++entry.varbinds;
+    }
+    return entry;
+}
+
 void FreeTransaction(void* transaction) {
     delete static_cast<SetTransaction*>(transaction);
 }
@@ -275,6 +304,9 @@ std::string SimAgent::Start(const AgentSettings& settings) {
     faults_.seed(settings.seed);
     if (!settings.setLog.empty()) {
         setLog_ = std::make_unique<SetLog>(settings.setLog);
+    }
+    if (!settings.pduLog.empty()) {
+        pduLog_ = std::make_unique<PduLog>(settings.pduLog);
     }
     WriteConfig(settings);
 
@@ -500,13 +532,17 @@ int SimAgent::Receive(int operation, netsnmp_session* session, int requestId, ne
     if (logged) {
         awaitedSet_ = AwaitedSet{pdu->reqid, LoggedVarbinds(pdu)};
     }
+    if (pduLog_ != nullptr && operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+        awaitedPdu_ = LoggedPdu(pdu);
+    }
     const bool rejected = operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && magic == nullptr &&
                           pdu->command == SNMP_MSG_SET && RejectExceptionValues(session, pdu);
     const int result = rejected ? 1 : handle_snmp_packet(operation, session, requestId, pdu, magic);
-    // A SET the agent dropped unanswered (an unknown community) has no line.
+    // A request the agent dropped unanswered (an unknown community) has no line.
     if (logged) {
         awaitedSet_.reset();
     }
+    awaitedPdu_.reset();
     return result;
 }
 
@@ -576,6 +612,12 @@ int SimAgent::Build(netsnmp_session* session, netsnmp_pdu* pdu, u_char** packet,
             std::cerr << "vanta-sim: cannot write the set log" << std::endl;
         }
         awaitedSet_.reset();
+    }
+    if (awaitedPdu_ && pdu->command == SNMP_MSG_RESPONSE && pdu->reqid == awaitedPdu_->requestId) {
+        if (!pduLog_->Write(*awaitedPdu_, pdu->errstat)) {
+            std::cerr << "vanta-sim: cannot write the PDU log" << std::endl;
+        }
+        awaitedPdu_.reset();
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 
 #include "BehaviourRules.h"
 #include "MibModel.h"
+#include "PduLog.h"
 #include "SetLog.h"
 #include "SetTransaction.h"
 #include "VantaDevice.h"
@@ -37,6 +38,7 @@ struct AgentSettings {
     int delayMs = 0;
     std::uint64_t seed = 1;
     std::filesystem::path setLog;  // empty: sets are not logged
+    std::filesystem::path pduLog;  // empty: requests are not logged
 };
 
 // Start's failure when another program holds the listen address.
@@ -117,6 +119,9 @@ private:
         std::vector<SetLogVarbind> varbinds;
     };
     std::optional<AwaitedSet> awaitedSet_;
+    std::unique_ptr<PduLog> pduLog_;
+    // The request being answered, logged when its response is built.
+    std::optional<PduLogEntry> awaitedPdu_;
 };
 
 }  // namespace vsim

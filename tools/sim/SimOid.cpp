@@ -44,6 +44,18 @@ std::string FormatOid(const Oid& oid) {
     return text;
 }
 
+bool OidLess::operator()(const Oid& a, const Oid& b) const {
+    const std::uint32_t* x = a.data();
+    const std::uint32_t* y = b.data();
+    const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+    for (std::size_t i = 0; i < common; ++i) {
+        if (x[i] != y[i]) {
+            return x[i] < y[i];
+        }
+    }
+    return a.size() < b.size();
+}
+
 bool IsPrefix(const Oid& prefix, const Oid& oid) {
     return prefix.size() <= oid.size() && std::equal(prefix.begin(), prefix.end(), oid.begin());
 }

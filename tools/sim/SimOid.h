@@ -18,6 +18,13 @@ std::optional<Oid> ParseOid(std::string_view text);
 
 std::string FormatOid(const Oid& oid);
 
+// The same order as std::vector's, compared arc by arc without iterators:
+// the model is searched at every request, and unoptimised builds do not
+// inline the standard comparison.
+struct OidLess {
+    bool operator()(const Oid& a, const Oid& b) const;
+};
+
 bool IsPrefix(const Oid& prefix, const Oid& oid);
 
 // `base` followed by `tail`.

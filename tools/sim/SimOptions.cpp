@@ -1,6 +1,7 @@
 #include "SimOptions.h"
 
 #include "EngineState.h"
+#include "LearnedAddresses.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,17 +12,24 @@ namespace vsim {
 const char* const kSimUsage =
     "usage: vanta-sim [--listen 127.0.0.1:16161] [--data PATH] [--state DIR] [--engine-id HEX]\n"
     "                 [--seed N] [--loss PERCENT] [--delay MS] [--set-log FILE]\n"
+    "                 [--pdu-log FILE] [--fdb N]\n"
     "  --listen HOST:PORT  UDP address to serve ([::1]:PORT for IPv6; port 0 picks one)\n"
     "  --data PATH         seed recording (.snmprec) or a folder holding vanta-a.snmprec;\n"
     "                      its behaviour file has the same name ending in .rules\n"
     "  --state DIR         configuration and state folder (default: a fresh temporary one)\n"
     "  --engine-id HEX     SNMP engine id, 5 to 32 octets (default: the one kept in the\n"
     "                      state folder)\n"
-    "  --seed N            seed of the ports' life (default 1)\n"
+    "  --seed N            seed of the ports' life and the learned addresses (default 1)\n"
     "  --loss PERCENT      drop this share of responses\n"
     "  --delay MS          send every response this much later\n"
     "  --set-log FILE      append one line a varbind of every answered SET:\n"
-    "                      REQUEST-ID OID TYPE VALUE STATUS, tab-separated\n";
+    "                      REQUEST-ID OID TYPE VALUE STATUS, tab-separated\n"
+    "  --pdu-log FILE      append one line of every answered request PDU: REQUEST-ID\n"
+    "                      TYPE VARBINDS NON-REPEATERS MAX-REPETITIONS STATUS,\n"
+    "                      tab-separated (the repetition fields for getbulk only)\n"
+    "  --fdb N             the switch has learned N MAC addresses (0 to 100000), spread\n"
+    "                      over its VLANs and ports by --seed; they replace the\n"
+    "                      recorded forwarding databases\n";
 
 namespace {
 
@@ -76,8 +84,9 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
             options.help = true;
             continue;
         }
-        static const std::string kNames[] = {"--listen", "--data", "--state", "--engine-id",
-                                             "--seed",   "--loss", "--delay", "--set-log"};
+        static const std::string kNames[] = {"--listen", "--data",   "--state", "--engine-id",
+                                             "--seed",   "--loss",   "--delay", "--set-log",
+                                             "--fdb",    "--pdu-log"};
         if (std::find(std::begin(kNames), std::end(kNames), name) == std::end(kNames)) {
             error = "unknown option " + name;
             return std::nullopt;
@@ -107,6 +116,17 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
         } else if (name == "--set-log") {
             options.setLog = value;
             ok = !value.empty();
+        } else if (name == "--pdu-log") {
+            options.pduLog = value;
+            ok = !value.empty();
+        } else if (name == "--fdb") {
+            std::size_t count = 0;
+            if (!ReadWhole(value, count) || count > kMaxLearnedAddresses) {
+                error = "bad value for --fdb: " + value + " (a number of addresses from 0 to " +
+                        std::to_string(kMaxLearnedAddresses) + ")";
+                return std::nullopt;
+            }
+            options.fdb = count;
         } else if (name == "--delay") {
             ok = ReadWhole(value, options.delayMs) && options.delayMs >= 0 &&
                  options.delayMs <= 60000;

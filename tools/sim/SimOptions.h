@@ -19,6 +19,10 @@ struct SimOptions {
     double lossPercent = 0;
     int delayMs = 0;
     std::string setLog;  // empty: no log of the sets
+    std::string pduLog;  // empty: no log of the requests
+    // Addresses the switch has learned, in place of the recorded forwarding
+    // databases; none: the recording's.
+    std::optional<std::size_t> fdb;
     bool help = false;
 
     // The net-snmp transport address of --listen.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <set>
 
 #include "SecurityTables.h"
 #include "TableRows.h"
@@ -289,7 +290,7 @@ void Grow(MibValue& value, std::uint64_t step) {
 }  // namespace
 
 VantaDevice::VantaDevice(MibModel& model, const BehaviourRules& rules, std::uint64_t seed)
-    : model_(model), rules_(rules), ports_(seed), counters_(seed) {}
+    : model_(model), rules_(rules), ports_(seed), seed_(seed), counters_(seed) {}
 
 void VantaDevice::Start(Clock::time_point now) {
     start_ = now;
@@ -315,6 +316,11 @@ void VantaDevice::Start(Clock::time_point now) {
     PublishVlans();
     PublishTrunks();
     SyncAugmentingTables(model_, rules_);
+    if (learnedCount_) {
+        learned_ = std::make_unique<LearnedAddresses>(
+            model_, LearnAddresses(*learnedCount_, ActiveVlans(), PortModel::kPorts, seed_));
+        learned_->Publish();
+    }
 }
 
 void VantaDevice::Advance(Clock::time_point now) {
@@ -508,6 +514,10 @@ void VantaDevice::PublishVlans() {
         vlanDeletes_ += current.count(vlan) == 0 ? 1 : 0;
     }
     vlanCreated_ = std::move(current);
+    if (learned_) {
+        // A VLAN that is no longer active takes its addresses with it.
+        learned_->KeepVlans(ActiveVlans());
+    }
 
     std::vector<Oid> stale;
     for (auto it = model_.All().lower_bound(kVlanCurrentEntry);
@@ -534,6 +544,14 @@ void VantaDevice::PublishVlans() {
     if (model_.Find(kVlanNumDeletes) != nullptr) {
         model_.Put(kVlanNumDeletes, Counter(vlanDeletes_));
     }
+}
+
+std::set<std::uint32_t> VantaDevice::ActiveVlans() const {
+    std::set<std::uint32_t> vlans;
+    for (const auto& [vlan, created] : vlanCreated_) {
+        vlans.insert(vlan);
+    }
+    return vlans;
 }
 
 // The trunk table's flooding port is the master's, and its active ports are

@@ -3,10 +3,14 @@
 #include <chrono>
 #include <cstdint>
 #include <map>
+#include <memory>
+#include <optional>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "BehaviourRules.h"
+#include "LearnedAddresses.h"
 #include "MibModel.h"
 #include "PortModel.h"
 #include "SetTransaction.h"
@@ -25,6 +29,10 @@ public:
 
     VantaDevice(MibModel& model, const BehaviourRules& rules, std::uint64_t seed);
 
+    // Before Start: the switch has learned `count` addresses, which take the
+    // place of the recorded forwarding databases.
+    void SetLearnedAddresses(std::size_t count) { learnedCount_ = count; }
+
     // Takes the administrative settings from the model and publishes the
     // initial state.
     void Start(Clock::time_point now);
@@ -38,11 +46,14 @@ public:
     static RowChecks Checks();
 
     const PortModel& Ports() const { return ports_; }
+    // nullptr without SetLearnedAddresses.
+    const LearnedAddresses* Learned() const { return learned_.get(); }
 
 private:
     void PublishPorts();
     void Tick();
     void PublishVlans();
+    std::set<std::uint32_t> ActiveVlans() const;
     void PublishTrunks();
     void Refresh(const Oid& oid, const MibValue& value);
     SetTransaction::Write SetPortEnabled(int port, Medium medium, bool enabled);
@@ -50,12 +61,15 @@ private:
     MibModel& model_;
     const BehaviourRules& rules_;
     PortModel ports_;
+    std::uint64_t seed_;
     std::mt19937_64 counters_;  // the growth of the ticking counters
     Clock::time_point start_;
     std::uint64_t steps_ = 0;
     std::uint32_t now_ = 0;                               // hundredths of a second since start
     std::map<std::uint32_t, std::uint32_t> vlanCreated_;  // VLAN -> time it became current
     std::uint32_t vlanDeletes_ = 0;
+    std::optional<std::size_t> learnedCount_;
+    std::unique_ptr<LearnedAddresses> learned_;
 };
 
 }  // namespace vsim

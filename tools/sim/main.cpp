@@ -16,6 +16,7 @@
 
 #include "BehaviourRules.h"
 #include "EngineState.h"
+#include "LearnedAddresses.h"
 #include "MibModel.h"
 #include "SavedChanges.h"
 #include "SimAgent.h"
@@ -95,6 +96,10 @@ int main(int argc, char** argv) {
             problems.push_back(rulesFile.string() + ": unknown check '" + table.check + "'");
         }
     }
+    if (options->fdb && !vsim::ServesForwardingDatabases(rules.Served())) {
+        problems.push_back(rulesFile.string() +
+                           ": --fdb needs the forwarding databases served (serve 1.3.6.1.2.1.17)");
+    }
     vsim::MibModel model;
     for (const fs::path& file : vsim::WithAreaFiles(recording)) {
         report(vsim::LoadSnmprec(file.string(), rules.Served(), model));
@@ -147,6 +152,9 @@ int main(int argc, char** argv) {
         status = Fail(error);
     } else {
         vsim::VantaDevice device(model, rules, options->seed);
+        if (options->fdb) {
+            device.SetLearnedAddresses(*options->fdb);
+        }
         device.Start(vsim::VantaDevice::Clock::now());
         vsim::SimAgent agent(model, rules, device);
         if (saved) {
@@ -166,6 +174,7 @@ int main(int argc, char** argv) {
             settings.delayMs = options->delayMs;
             settings.seed = options->seed;
             settings.setLog = options->setLog;
+            settings.pduLog = options->pduLog;
             const std::string address = agent.Start(settings);
             std::cout << "vanta-sim listening on " << address << std::endl;
             agent.Run(wake[0]);

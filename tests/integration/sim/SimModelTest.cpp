@@ -482,7 +482,12 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{{"--engine-id", "800000020"}, false, ""},
         OptionCase{{"--engine-id", "80000002zz"}, false, ""},
         OptionCase{{"--set-log", "sets.log"}, true, "udp:127.0.0.1:16161"},
-        OptionCase{{"--set-log", ""}, false, ""}),
+        OptionCase{{"--set-log", ""}, false, ""},
+        OptionCase{{"--pdu-log", "pdus.log"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--pdu-log", ""}, false, ""},
+        OptionCase{{"--fdb", "0"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--fdb", "100000"}, true, "udp:127.0.0.1:16161"},
+        OptionCase{{"--fdb", "12x"}, false, ""}),
     [](const auto& info) { return CaseName(info.index, ::testing::PrintToString(info.param)); });
 
 fs::path EmptyFolder(const std::string& name) {
