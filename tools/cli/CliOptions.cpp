@@ -42,6 +42,8 @@ const char kCliUsage[] =
     "  -n CONTEXTNAME  -E CONTEXTENGINEID\n"
     "  -t TIMEOUT    in hundredths of a second (default 100), or with a unit: 5s, 1.5s, 300ms\n"
     "  -r RETRIES    (default 1)\n"
+    "  --bulk N, -Cr N  a table read asks N rows at a time with get-bulk (SNMPv2c, v3;\n"
+    "                0, the default, one get-next a row)\n"
     "  -s INSTANCE   the row's index for a row (\"3\", \"1.3\")\n"
     "  --verbose     write prints each OID and the value it wrote\n"
     "  -h, --help    this text\n"
@@ -52,7 +54,8 @@ const char kCliUsage[] =
 namespace {
 
 // Options that take a value.
-constexpr std::string_view kValueFlags = "vcwulaAxXnEtrs";
+constexpr std::string_view kValueFlags = "vcwulaAxXnEtrsC";
+constexpr std::int32_t kMaxBulk = 1000;
 
 bool ToNumber(const std::string& text, std::int64_t& value) {
     int base = 10;
@@ -270,6 +273,11 @@ std::string ParseFlag(char flag, const std::string& value, CliCommand& c) {
         case 's':
             c.Instance = value;
             return {};
+        case 'C':
+            // net-snmp's -Cr N: only the repetitions are taken.
+            return taken(value.size() > 1 && value[0] == 'r' &&
+                             ToInt(value.substr(1), 0, kMaxBulk, c.Bulk),
+                         "rN, the rows of one get-bulk (r0 to r1000)");
         default:
             return "unknown option -" + std::string(1, flag);
     }
@@ -286,6 +294,13 @@ bool SplitOptions(const std::vector<std::string>& args, CliCommand& c,
         }
         if (arg == "--verbose") {
             c.Verbose = true;
+            continue;
+        }
+        if (arg == "--bulk") {
+            if (i + 1 >= args.size() || !ToInt(args[i + 1], 0, kMaxBulk, c.Bulk)) {
+                return Fail(error, "--bulk takes the rows of one get-bulk, 0 to 1000");
+            }
+            ++i;
             continue;
         }
         if (arg == "--help" || arg == "-h") {

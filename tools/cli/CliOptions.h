@@ -23,6 +23,7 @@ struct CliCommand {
     CvSNMPSecurity Security;
     std::int32_t Timeout = 100;
     std::int32_t Retries = 1;
+    std::int32_t Bulk = 0;  // rows a table read asks with one get-bulk; 0 get-next
     std::string Instance;
     bool Verbose = false;  // a write echoes what it wrote
     bool Write = false;

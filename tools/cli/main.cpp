@@ -78,6 +78,7 @@ void OpenSession(const CliCommand& command) {
     GlobalDevice() = command.Device;
     GlobalScope() = command.Scope;
     GlobalSecurity() = command.Security;
+    DefaultBulkRepetitions = command.Bulk;
 }
 
 void Run(const CliCommand& command) {

@@ -27,6 +27,7 @@ constexpr int kFirstRead = 0;
 constexpr int kNextRead = 1;
 constexpr int kWrite = 2;
 constexpr int kDestroyWaitMs = 6000;
+constexpr int kTooBig = 1;  // the error status of an answer too big for one message
 const char kNotDone[] = "(NOTDONE)";
 const char kNull[] = "(NULL)";
 
@@ -51,6 +52,7 @@ std::string Joined(const std::string& oid, const std::string& suffix) {
 
 CvSNMPRequest::CvSNMPRequest()
     : Timeout(DefaultTimeout),
+      BulkRepetitions(DefaultBulkRepetitions),
       Address(GlobalDevice().Address),
       Port(GlobalDevice().Port),
       ContextEngineID(GlobalScope().ContextEngineID),
@@ -285,8 +287,13 @@ bool CvSNMPRequest::Read(bool first) {
     const SnmpOperation op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
                                  ? SnmpOperation::GetNext
                                  : SnmpOperation::Get;
+    if (first && op == SnmpOperation::GetNext) {
+        StartReadAhead();
+    }
     SnmpResponse response;
-    const CvSnmpResult mapped = MapSnmpResult(Session().Exchange(target, op, vbs, response));
+    const CvSnmpResult mapped = MapSnmpResult(op == SnmpOperation::GetNext && Vars.IsTable()
+                                                  ? ExchangeNext(vbs, response)
+                                                  : Session().Exchange(target, op, vbs, response));
     NoteExchangeFailed(Address, mapped.Code);
     if (mapped.Code != kOk && !(mapped.Code == kErrNoSuchName && Vars.IsTable())) {
         throw CvException(mapped.Message, mapped.Code);
@@ -310,7 +317,134 @@ void CvSNMPRequest::ReadAsync(CvSNMPCompletion callback, void* context, bool fir
     const int op = Vars.IsTable() || (Vars.ItemType == MVT_SV && UseGetNext)
                        ? static_cast<int>(SnmpOperation::GetNext)
                        : static_cast<int>(SnmpOperation::Get);
-    SendAsync(op, ComposePdu(first ? kFirstRead : kNextRead), callback, context, true);
+    std::vector<SnmpVarBind> vbs = ComposePdu(first ? kFirstRead : kNextRead);
+    if (!Vars.IsTable()) {
+        SendAsync(op, std::move(vbs), callback, context, true);
+        return;
+    }
+    if (first) {
+        StartReadAhead();
+    }
+    SendNextAsync(std::move(vbs), callback, context);
+}
+
+void CvSNMPRequest::StartReadAhead() {
+    FReadAhead.clear();
+    FBulkNow = Version != 0 ? BulkRepetitions : 0;  // SNMPv1 has no get-bulk
+}
+
+bool CvSNMPRequest::AnsweredAhead(const std::vector<SnmpVarBind>& vbs, SnmpResponse& next) const {
+    if (FReadAhead.empty()) {
+        return false;
+    }
+    SnmpResponse answer;
+    for (const SnmpVarBind& vb : vbs) {
+        const auto found = FReadAhead.find(vb.Oid);
+        if (found == FReadAhead.end()) {
+            return false;
+        }
+        answer.Vbs.push_back(found->second);
+    }
+    next = std::move(answer);
+    return true;
+}
+
+// Repetition r of binding j answers the get-next of repetition r - 1's name
+// (RFC 3416), so every whole repetition is a get-next answer kept for later;
+// a repetition the agent cut short is left out.
+bool CvSNMPRequest::KeepReadAhead(const std::vector<SnmpVarBind>& vbs, const SnmpResponse& bulk,
+                                  SnmpResponse& next) {
+    const std::size_t width = vbs.size();
+    if (width == 0 || bulk.ErrorStatus != 0 || bulk.Vbs.size() < width) {
+        return false;
+    }
+    FReadAhead.clear();
+    std::vector<std::string> asked;
+    for (const SnmpVarBind& vb : vbs) {
+        asked.push_back(vb.Oid);
+    }
+    for (std::size_t r = 0; r < bulk.Vbs.size() / width; ++r) {
+        for (std::size_t j = 0; j < width; ++j) {
+            const SnmpVarBind& answer = bulk.Vbs[r * width + j];
+            FReadAhead.emplace(asked[j], answer);
+            asked[j] = answer.Oid;
+        }
+    }
+    next = SnmpResponse{};
+    next.Vbs.assign(bulk.Vbs.begin(), bulk.Vbs.begin() + static_cast<std::ptrdiff_t>(width));
+    return true;
+}
+
+// A get-bulk that does not come back whole (a time-out, an error status, a
+// short answer) gives way to get-next for the rest of the walk, so that every
+// outcome is the one a get-next walk has; too big an answer halves the rows.
+int CvSNMPRequest::ExchangeNext(const std::vector<SnmpVarBind>& vbs, SnmpResponse& response) {
+    if (AnsweredAhead(vbs, response)) {
+        return SnmpResult::Success;
+    }
+    SnmpTarget target = BuildTargets(*this);
+    while (FBulkNow > 0) {
+        target.MaxRepetitions = FBulkNow;
+        SnmpResponse bulk;
+        const int result = Session().Exchange(target, SnmpOperation::GetBulk, vbs, bulk);
+        if (result == SnmpResult::Success && KeepReadAhead(vbs, bulk, response)) {
+            return SnmpResult::Success;
+        }
+        FBulkNow = result == kTooBig ? FBulkNow / 2 : 0;
+    }
+    return Session().Exchange(target, SnmpOperation::GetNext, vbs, response);
+}
+
+void CvSNMPRequest::SendNextAsync(std::vector<SnmpVarBind> vbs, CvSNMPCompletion callback,
+                                  void* context) {
+    SnmpResponse ahead;
+    if (AnsweredAhead(vbs, ahead)) {
+        auto id = std::make_shared<std::uint64_t>(0);
+        Session().Post(ExchangeEnd(id, callback, context, true, true, Address, Port), ahead, *id);
+        FPending.insert(*id);
+        ++Outstanding;
+        return;
+    }
+    if (FBulkNow <= 0) {
+        SendAsync(static_cast<int>(SnmpOperation::GetNext), std::move(vbs), callback, context,
+                  true);
+        return;
+    }
+    SnmpTarget target = BuildTargets(*this);
+    target.MaxRepetitions = FBulkNow;
+    auto id = std::make_shared<std::uint64_t>(0);
+    SnmpCompletion answered =
+        ExchangeEnd(id, callback, context, true, true, target.Address, target.Port);
+    const int sent = Session().Send(
+        target, SnmpOperation::GetBulk, vbs,
+        [this, vbs, callback, context, answered, id](int result, const SnmpResponse& bulk) {
+            SnmpResponse next;
+            if (result == SnmpResult::SessionClosed ||
+                (result == SnmpResult::Success && KeepReadAhead(vbs, bulk, next))) {
+                answered(result, next);
+                return;
+            }
+            FBulkNow = result == kTooBig ? FBulkNow / 2 : 0;
+            if (!Alive) {
+                answered(result, bulk);  // the walk stops: its outcome is this answer's
+                return;
+            }
+            // The same row asked again; the exchange counts until then.
+            FPending.erase(*id);
+            try {
+                SendNextAsync(vbs, callback, context);
+                --Outstanding;
+            } catch (...) {
+                FPending.insert(*id);
+                answered(result, bulk);
+            }
+        },
+        *id);
+    if (sent != SnmpResult::Success) {
+        RaiseResult(sent);
+    }
+    FPending.insert(*id);
+    ++Outstanding;
 }
 
 void CvSNMPRequest::PrepareWrite(const std::string& selection,
@@ -392,32 +526,39 @@ void CvSNMPRequest::SendAsync(int op, std::vector<SnmpVarBind> vbs, CvSNMPComple
     const bool walking = static_cast<SnmpOperation>(op) == SnmpOperation::GetNext;
     const int sent = Session().Send(
         target, static_cast<SnmpOperation>(op), vbs,
-        [this, callback, context, storeResults, walking, id, exists = FExists,
-         address = target.Address, port = target.Port](int result, const SnmpResponse& response) {
-            FPending.erase(*id);
-            if (result == SnmpResult::SessionClosed) {
-                --Outstanding;  // the session ended with the exchange pending
-                return;
-            }
-            CvSNMPError error;
-            error.AgentAddress = address;
-            error.AgentPort = port;
-            Complete(result, response, storeResults, walking, error);
-            NoteExchangeFailed(Address, error.Code);
-            ++FRunning;
-            Deliver(callback, context, error, exists);
-            if (!*exists) {
-                return;  // the callback destroyed the request
-            }
-            --FRunning;
-            --Outstanding;
-        },
+        ExchangeEnd(id, callback, context, storeResults, walking, target.Address, target.Port),
         *id);
     if (sent != SnmpResult::Success) {
         RaiseResult(sent);
     }
     FPending.insert(*id);
     ++Outstanding;
+}
+
+SnmpCompletion CvSNMPRequest::ExchangeEnd(const std::shared_ptr<std::uint64_t>& id,
+                                          CvSNMPCompletion callback, void* context,
+                                          bool storeResults, bool walking,
+                                          const std::string& address, std::uint16_t port) {
+    return [this, callback, context, storeResults, walking, id, exists = FExists, address, port](
+               int result, const SnmpResponse& response) {
+        FPending.erase(*id);
+        if (result == SnmpResult::SessionClosed) {
+            --Outstanding;  // the session ended with the exchange pending
+            return;
+        }
+        CvSNMPError error;
+        error.AgentAddress = address;
+        error.AgentPort = port;
+        Complete(result, response, storeResults, walking, error);
+        NoteExchangeFailed(Address, error.Code);
+        ++FRunning;
+        Deliver(callback, context, error, exists);
+        if (!*exists) {
+            return;  // the callback destroyed the request
+        }
+        --FRunning;
+        --Outstanding;
+    };
 }
 
 // A failure of what the callback starts next (the following row of a walk

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -32,6 +34,9 @@ public:
     bool UseGetNext = false;
     std::int32_t Timeout;  // hundredths of a second
     std::int32_t Retries = 1;
+    // A table walk reads this many rows ahead with one get-bulk (SNMPv2c and
+    // v3) and hands them on as the get-next answers they stand for; 0 off.
+    std::int32_t BulkRepetitions;
     std::string Address;
     std::uint16_t Port;
     std::string ContextEngineID;
@@ -98,6 +103,21 @@ private:
                   CvSNMPError& error);
     void Deliver(CvSNMPCompletion callback, void* context, CvSNMPError& error,
                  const std::shared_ptr<bool>& exists);
+
+    // A walk's get-next answers read ahead: the OID asked -> the answer.
+    std::map<std::string, SnmpVarBind> FReadAhead;
+    std::int32_t FBulkNow = 0;  // repetitions of this walk's next get-bulk; 0 none
+    void StartReadAhead();
+    bool AnsweredAhead(const std::vector<SnmpVarBind>& vbs, SnmpResponse& next) const;
+    bool KeepReadAhead(const std::vector<SnmpVarBind>& vbs, const SnmpResponse& bulk,
+                       SnmpResponse& next);
+    int ExchangeNext(const std::vector<SnmpVarBind>& vbs, SnmpResponse& response);
+    void SendNextAsync(std::vector<SnmpVarBind> vbs, CvSNMPCompletion callback, void* context);
+    // What a sent or posted exchange does when it ends: store the answer,
+    // tell the callback, and count the exchange as done.
+    std::function<void(int, const SnmpResponse&)> ExchangeEnd(
+        const std::shared_ptr<std::uint64_t>& id, CvSNMPCompletion callback, void* context,
+        bool storeResults, bool walking, const std::string& address, std::uint16_t port);
 
     std::set<std::uint64_t> FPending;
     // Completions running now: a request that one of them destroys (its

@@ -1,6 +1,7 @@
 #include "CvSNMPSettings.h"
 
 std::int32_t DefaultTimeout = 100;
+std::int32_t DefaultBulkRepetitions = 0;
 
 CvSNMPDevice& GlobalDevice() {
     static CvSNMPDevice device;
@@ -22,4 +23,5 @@ void ResetSettings() {
     GlobalScope() = CvSNMPScope{};
     GlobalSecurity() = CvSNMPSecurity{};
     DefaultTimeout = 100;
+    DefaultBulkRepetitions = 0;
 }

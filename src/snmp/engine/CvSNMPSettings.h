@@ -39,6 +39,9 @@ CvSNMPSecurity& GlobalSecurity();
 
 // Time-out in hundredths of a second given to every new request.
 extern std::int32_t DefaultTimeout;
+// Rows a table walk reads ahead with one get-bulk (SNMPv2c and v3); 0 keeps
+// to one get-next a row.
+extern std::int32_t DefaultBulkRepetitions;
 
 // Back to the defaults above.
 void ResetSettings();

@@ -121,9 +121,14 @@ int BuildPdu(const SnmpTarget& target, SnmpOperation op, const std::vector<SnmpV
              netsnmp_pdu*& pdu) {
     const int command = op == SnmpOperation::Get       ? SNMP_MSG_GET
                         : op == SnmpOperation::GetNext ? SNMP_MSG_GETNEXT
+                        : op == SnmpOperation::GetBulk ? SNMP_MSG_GETBULK
                                                        : SNMP_MSG_SET;
     pdu = snmp_pdu_create(command);
     SetHeader(target, op, pdu);
+    if (op == SnmpOperation::GetBulk) {
+        pdu->non_repeaters = 0;
+        pdu->max_repetitions = target.MaxRepetitions;
+    }
     std::vector<oid> name;
     for (const SnmpVarBind& vb : vbs) {
         int fault = SnmpResult::Success;

@@ -78,6 +78,8 @@ struct SnmpSession::Impl {
     std::map<std::string, std::unique_ptr<NetSession>> Sessions;
     std::vector<std::unique_ptr<NetSession>> Retired;
     std::unordered_map<std::uint64_t, PendingRequest> Pending;
+    // Replies already at hand, run in the order they were posted.
+    std::map<std::uint64_t, std::pair<SnmpCompletion, SnmpResponse>> Posted;
     std::uint64_t NextId = 0;
     int CallbackDepth = 0;
     bool Closing = false;
@@ -544,12 +546,22 @@ int SnmpSession::Send(const SnmpTarget& target, SnmpOperation op,
     return sent;
 }
 
+void SnmpSession::Post(SnmpCompletion completion, const SnmpResponse& response,
+                       std::uint64_t& requestId) {
+    requestId = ++FImpl->NextId;
+    FImpl->Posted.emplace(requestId, std::make_pair(std::move(completion), response));
+    if (ActivityChanged) {
+        ActivityChanged();
+    }
+}
+
 void SnmpSession::Cancel(std::uint64_t requestId) {
     FImpl->Pending.erase(requestId);
+    FImpl->Posted.erase(requestId);
 }
 
 std::size_t SnmpSession::PendingCount() const {
-    return FImpl->Pending.size();
+    return FImpl->Pending.size() + FImpl->Posted.size();
 }
 
 std::vector<int> SnmpSession::Sockets() const {
@@ -563,6 +575,9 @@ std::vector<int> SnmpSession::Sockets() const {
 }
 
 int SnmpSession::MillisecondsToNextTimeout() const {
+    if (!FImpl->Posted.empty()) {
+        return 0;
+    }
     long best = -1;
     for (const auto& [key, session] : FImpl->Sessions) {
         if (key[0] != 'A') {
@@ -595,6 +610,14 @@ void SnmpSession::ProcessSocket(int socket) {
 }
 
 void SnmpSession::ProcessTimeouts() {
+    // What was posted before now runs now; what these completions post waits
+    // for the next turn of the event loop. A cancelled one is gone from the map.
+    const std::uint64_t last = FImpl->NextId;
+    while (!FImpl->Posted.empty() && FImpl->Posted.begin()->first <= last) {
+        auto posted = std::move(FImpl->Posted.begin()->second);
+        FImpl->Posted.erase(FImpl->Posted.begin());
+        FImpl->RunCompletion(posted.first, SnmpResult::Success, posted.second);
+    }
     std::vector<void*> handles;
     for (const auto& [key, session] : FImpl->Sessions) {
         if (key[0] == 'A') {

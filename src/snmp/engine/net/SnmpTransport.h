@@ -13,7 +13,8 @@
 // -1402.. v3 message processing, -1..-23 class errors) so that the message
 // catalogues map them unchanged.
 
-enum class SnmpOperation { Get, GetNext, Set };
+// GetBulk asks for MaxRepetitions get-next answers of every binding at once.
+enum class SnmpOperation { Get, GetNext, Set, GetBulk };
 
 // SNMP++ protocol numbers, passed through from the command line.
 namespace SnmpAuth {
@@ -41,6 +42,7 @@ struct SnmpTarget {
     std::string PrivPassword;
     std::string ContextName;
     std::string ContextEngineID;  // hexadecimal text is sent as its bytes
+    int MaxRepetitions = 0;       // of a GetBulk (no non-repeaters)
 };
 
 struct SnmpResponse {
@@ -92,6 +94,9 @@ public:
     int Send(const SnmpTarget& target, SnmpOperation op, const std::vector<SnmpVarBind>& vbs,
              SnmpCompletion completion, std::uint64_t& requestId);
 
+    // Runs `completion` with `response` from the event loop, as if an agent
+    // had answered at once (a reply already read ahead); it can be cancelled.
+    void Post(SnmpCompletion completion, const SnmpResponse& response, std::uint64_t& requestId);
     // The completion of a sent request will not run (its owner is gone).
     void Cancel(std::uint64_t requestId);
     std::size_t PendingCount() const;
