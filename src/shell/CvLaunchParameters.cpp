@@ -216,6 +216,18 @@ std::string ModuleFolder(const CvRegistry& registry) {
     return help.size() > 12 ? help.substr(0, help.size() - 12) : std::string();
 }
 
+std::int32_t BulkRepetitionsSetting(const CvRegistry& registry) {
+    constexpr long kMaxRepetitions = 1000;
+    const std::string text =
+        registry.ReadString("\\SOFTWARE\\Corvane\\Modules\\Vanta-A", "BulkRepetitions");
+    if (text.empty() || text.size() > 4 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    const long repetitions = std::stol(text);
+    return repetitions <= kMaxRepetitions ? static_cast<std::int32_t>(repetitions) : 0;
+}
+
 std::string HostConfigFolder(const CvRegistry& registry) {
     const char kMibFile[] = "\\SOFTWARE\\Corvane\\Quillon5.1\\MibFile";
     if (registry.KeyExists(kMibFile)) {

@@ -72,3 +72,7 @@ void ScrubPassPhrases(int argc, char** argv);
 // folder, from the registry; "" when the keys are missing.
 std::string ModuleFolder(const CvRegistry& registry);
 std::string HostConfigFolder(const CvRegistry& registry);
+// The rows a table walk reads ahead with get-bulk: "BulkRepetitions" of the
+// module's own key "SOFTWARE\Corvane\Modules\Vanta-A", 0 to 1000; 0 (one
+// get-next a row) when missing or anything else.
+std::int32_t BulkRepetitionsSetting(const CvRegistry& registry);

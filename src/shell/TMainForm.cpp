@@ -46,6 +46,7 @@ TMainForm::TMainForm(const std::vector<std::string>& args, TMainFormEnvironment 
     FModuleFolder = ModuleFolder(FEnvironment.Registry);
     LoadCatalogues(FModuleFolder);
     FHostConfigFolder = HostConfigFolder(FEnvironment.Registry);
+    DefaultBulkRepetitions = BulkRepetitionsSetting(FEnvironment.Registry);
 
     BuildMenu();
     if (args.empty()) {

@@ -174,4 +174,17 @@ TEST(LaunchParametersFailureTest, FoldersComeFromTheRegistry) {
     EXPECT_EQ(ModuleFolder(CvRegistry(folder.Path() + "missing.ini")), "");
 }
 
+TEST(LaunchParametersFailureTest, BulkReadsAreOnlyOnWithAWholeNumberOfRows) {
+    LaunchFolder folder;
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"25", 25}, {"0", 0}, {"1000", 1000}, {"1001", 0}, {"-5", 0}, {"2x", 0}, {"", 0}};
+    for (const auto& [text, rows] : cases) {
+        folder.Write("registry.ini", std::string("[SOFTWARE\\Corvane\\Modules\\Vanta-A]\n") +
+                                         "BulkRepetitions=" + text + "\n");
+        EXPECT_EQ(BulkRepetitionsSetting(CvRegistry(folder.Path() + "registry.ini")), rows)
+            << text;
+    }
+    EXPECT_EQ(BulkRepetitionsSetting(CvRegistry(folder.Path() + "missing.ini")), 0);
+}
+
 }  // namespace

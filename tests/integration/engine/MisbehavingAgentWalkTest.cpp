@@ -97,9 +97,68 @@ TEST_P(MisbehavingWalkTest, WalkEndsWithTheAgentsRows) {
     EXPECT_LE(agent.RequestsReceived(), 2 * (static_cast<int>(c.Expected.size()) + 2));
 }
 
+// Read ahead with get-bulk, the walk hands on exactly the get-next walk's
+// rows: the agent's answers of every shape come in chains of repetitions.
+TEST_P(MisbehavingWalkTest, BulkWalkEndsWithTheSameRowsWithoutOneGetNext) {
+    const WalkCase& c = GetParam();
+    BadAgent agent(c.Scenario + "bulk 100\n");
+    ApplySettings(V2c(), agent.Port());
+    CvSNMPRequest request;
+    request.BulkRepetitions = 2;  // rows span more than one get-bulk
+    request.Vars.Assign(WalkList(c.ReadableColumns));
+    EXPECT_EQ(Walk(request, 20), c.Expected);
+
+    CompletionLog log;
+    log.Request = &request;
+    log.ContinueWalk = true;
+    request.ReadAsync(&CompletionLog::Callback, &log, true);
+    ASSERT_TRUE(PumpUntil([&] { return log.Finished(); }, 10000));
+    EXPECT_EQ(log.Rows, c.Expected);
+    EXPECT_EQ(log.Errors.back().Code, 0);
+    EXPECT_EQ(agent.RequestsReceived(), 0) << "every answer came from a get-bulk";
+}
+
 INSTANTIATE_TEST_SUITE_P(Agents, MisbehavingWalkTest,
                          ::testing::Values(Loop(), Stuck(), PrefixLikeColumn(), Holes()),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// How a walk with bulk reads on falls back where get-bulk is answered only
+// up to a size, not at all, or not in SNMPv1: the same rows as a get-next
+// walk, and the get-next requests the agent counted.
+TEST_F(EngineTest, BulkReadsGiveWayWhereGetBulkIsNotAnswered) {
+    const WalkCase holes = Holes();
+    struct Case {
+        const char* Name;
+        const char* Bulk;  // the agent's directive
+        bool V1;
+        bool GetNext;  // the walk went on with get-next
+    };
+    const Case cases[] = {
+        {"tooBig above 2 rows: halved twice", "bulk 2\n", false, false},
+        {"get-bulk ignored: one time-out, then get-next", "", false, true},
+        {"SNMPv1", "bulk 100\n", true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const auto walk = [&](std::int32_t repetitions, int& getNexts) {
+            BadAgent agent(holes.Scenario + c.Bulk);
+            ApplySettings(c.V1 ? V1() : V2c(), agent.Port());
+            CvSNMPRequest request;
+            request.BulkRepetitions = repetitions;
+            request.Timeout = 20;
+            request.Retries = 0;
+            request.Vars.Assign(WalkList(holes.ReadableColumns));
+            const Rows rows = Walk(request, 20);
+            getNexts = agent.RequestsReceived();
+            return rows;
+        };
+        int plain = 0;
+        int bulk = 0;
+        const Rows expected = walk(0, plain);
+        EXPECT_EQ(walk(8, bulk), expected);
+        EXPECT_EQ(bulk, c.GetNext ? plain : 0);
+    }
+}
 
 TEST_F(EngineTest, RefusedV1SetIsAFailureEvenWhenTheAgentEchoesTheRow) {
     // Row 3's value cannot be written: a v1 agent answers noSuchName and echoes the set.
