@@ -70,7 +70,19 @@ TEST(CliOptions, DefaultsAreTheModules) {
     EXPECT_EQ(c.Device.Address, "switch.example");
     EXPECT_EQ(c.Device.Port, 161);
     EXPECT_EQ(c.Timeout, 100);
+    EXPECT_EQ(c.Bulk, 0) << "one get-next a row";
     EXPECT_EQ(c.KeyCount, 1);
+}
+
+TEST(CliOptions, BulkRowsInBothSpellings) {
+    for (const std::vector<std::string>& bulk :
+         std::vector<std::vector<std::string>>{{"--bulk", "25"}, {"-Cr25"}, {"-C", "r25"}}) {
+        CliCommand c;
+        std::vector<std::string> args = bulk;
+        args.insert(args.end(), {"h", "read", "2", "1", "1.3.6.1.2.1.2.2.1.1:2:1"});
+        ASSERT_TRUE(Parse(args, c)) << bulk[0];
+        EXPECT_EQ(c.Bulk, 25) << bulk[0];
+    }
 }
 
 TEST(CliOptions, AgentForms) {
@@ -284,6 +296,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "-t takes hundredths of a second (1 to 100000) or a time with a unit (5s), "
                   "not 5m"},
         ErrorCase{"Tcp", {"tcp:h:161", "read", "0", "0", "1.3:2:2"}, "bad agent tcp:h:161"},
+        ErrorCase{"BulkTooMany",
+                  {"--bulk", "1001", "h"},
+                  "--bulk takes the rows of one get-bulk, 0 to 1000"},
+        ErrorCase{"BulkNotRows",
+                  {"-Cx5", "h"},
+                  "-C takes rN, the rows of one get-bulk (r0 to r1000), not x5"},
         ErrorCase{"Command",
                   {"h", "walk", "0", "0", "1.3:2:2"},
                   "unknown command walk: read, write or page"},

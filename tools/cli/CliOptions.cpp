@@ -275,9 +275,9 @@ std::string ParseFlag(char flag, const std::string& value, CliCommand& c) {
             return {};
         case 'C':
             // net-snmp's -Cr N: only the repetitions are taken.
-            return taken(value.size() > 1 && value[0] == 'r' &&
-                             ToInt(value.substr(1), 0, kMaxBulk, c.Bulk),
-                         "rN, the rows of one get-bulk (r0 to r1000)");
+            return taken(
+                value.size() > 1 && value[0] == 'r' && ToInt(value.substr(1), 0, kMaxBulk, c.Bulk),
+                "rN, the rows of one get-bulk (r0 to r1000)");
         default:
             return "unknown option -" + std::string(1, flag);
     }
