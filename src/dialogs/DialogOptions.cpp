@@ -7,15 +7,11 @@ namespace {
 const CvIntOptionPair kDisabledEnabledPairs[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const CvIntOptionPair kTrueFalsePairs[] = {{1, "true"}, {2, "false"}, {0, nullptr}};
 const CvIntOptionPair kStpVersionPairs[] = {{0, "stp"}, {1, "rstp"}, {2, "mstp"}, {0, nullptr}};
-const CvIntOptionPair kTrunkStatePairs[] = {{1, "enable"},      {2, "disable"},
-                                            {4, "createAndGo"}, {5, "createAndWait"},
-                                            {6, "destroy"},     {0, nullptr}};
 
 }  // namespace
 
 const CvOptionList kDisabledEnabled(kDisabledEnabledPairs);
 const CvOptionList kTrueFalse(kTrueFalsePairs);
 const CvOptionList kStpVersion(kStpVersionPairs);
-const CvOptionList kTrunkState(kTrunkStatePairs);
 
 }  // namespace dialog_options

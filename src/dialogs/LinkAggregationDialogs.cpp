@@ -10,6 +10,7 @@
 #include "Edit.h"
 #include "ListView.h"
 #include "TStackingPortUitForm.h"
+#include "TrunkTable.h"
 
 namespace {
 
@@ -21,25 +22,8 @@ constexpr std::uint32_t kRw = CvAccess::readwrite;
 
 constexpr int kMaxMembers = 8;
 
-// Items of the trunk table.
-enum TrunkItem { kTrunkIndex, kName, kMasterPort, kMembers, kFlooding, kType, kState, kActive };
 // Entries of the state combo.
 enum StateEntry { kEnable, kDisable, kCreateAndGo, kCreateAndWait, kDestroy };
-
-const CvIntOptionPair kTrunkTypePairs[] = {{2, "static"}, {3, "lacp"}, {0, nullptr}};
-const CvOptionList kTrunkType(kTrunkTypePairs);
-
-#define TRUNK "1.3.6.1.4.1.99917.11.70.1.2.9.3.1."
-const CvSNMPVarDesc kTrunkTable[] = {{TRUNK "1", "Index", integer, kIndex},
-                                     {TRUNK "2", "Name", displaystr, kRw},
-                                     {TRUNK "3", "Master Port", integer, kRw},
-                                     {TRUNK "4", "Member Ports", octetstr, kRw},
-                                     {TRUNK "5", "Flooding Port", integer, kRo},
-                                     {TRUNK "6", "Trunk Type", integer, kRw, &kTrunkType},
-                                     {TRUNK "7", "Trunk State", integer, kRw, &kTrunkState},
-                                     {TRUNK "8", "Active Ports", octetstr, kRo},
-                                     {}};
-#undef TRUNK
 
 const TTableDialogDecl kTrunkForm{
     .Name = "PortTrunkForm",

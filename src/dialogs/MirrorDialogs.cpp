@@ -9,12 +9,12 @@
 #include "Edit.h"
 #include "ListView.h"
 #include "TStackingPortUitForm.h"
+#include "TrunkTable.h"
 
 namespace {
 
 using namespace CvSyntax;
 using namespace dialog_options;
-constexpr std::uint32_t kIndex = CvAccess::notaccess;
 constexpr std::uint32_t kRo = CvAccess::readonly;
 constexpr std::uint32_t kRw = CvAccess::readwrite;
 
@@ -29,16 +29,6 @@ const CvSNMPVarDesc kMirror[] = {
     {}};
 #undef MIRROR
 
-// What the trunk check needs of the trunk table.
-#define TRUNK "1.3.6.1.4.1.99917.11.70.1.2.9.3.1."
-const CvSNMPVarDesc kTrunkView[] = {{TRUNK "1", "Index", integer, kIndex},
-                                    {TRUNK "3", "Master Port", integer, kRo},
-                                    {TRUNK "4", "Member Ports", octetstr, kRo},
-                                    {TRUNK "7", "Trunk State", integer, kRo, &kTrunkState},
-                                    {}};
-#undef TRUNK
-constexpr int kTrunkStateColumn = 3;  // of the view's lines
-
 const TTableDialogDecl kMirrorForm{
     .Name = "PortMirrorForm",
     .Caption = "Port Mirror Table:",
@@ -48,16 +38,16 @@ const TTableDialogDecl kMirrorForm{
     .Buttons = {{"BT_Refresh", "Refresh", TDialogAction::Refresh},
                 {"BT_Set", "Set Member", TDialogAction::Set}},
     .Requests = {{kMirror, SVT_SV, 0, nullptr, true, 0, 300},
-                 {kTrunkView, MVT_UMV, 1, "LV_PortTrunk", false, 0, 300}},
+                 {kTrunkTable, MVT_UMV, 1, "LV_PortTrunk", false, 0, 300}},
     .Fields = {{0, -1, TFieldKind::Edit, "PortEdit", "Target Port "},
                {0, 3, TFieldKind::Check, "CK_Status", "Mirroring Status"},
                {0, -1, TFieldKind::Edit, "UnitEdit", "Unit", "", false},
                {0, 0, TFieldKind::Edit, "ET_TargetPort", "Target Port", "%i", false},
-               {1, 1, TFieldKind::Edit, "ED_MasterPort", "Master Port", "%i", false}},
+               {1, kMasterPort, TFieldKind::Edit, "ED_MasterPort", "Master Port", "%i", false}},
     .FieldsBox = "GroupBox2",
     .Grids = {{0, 1, "IngressPortGB", "Ingress Port", "ScrollBox1", "IngressGrid"},
               {0, 2, "EgressPortGB", "Egress Port", "ScrollBox2", "EgressGrid"},
-              {1, 2, "StackingPortPanel", "", "", "TrunkGrid", true, true}},
+              {1, kMembers, "StackingPortPanel", "", "", "TrunkGrid", true, true}},
     .GridsBox = "GroupBox1",
     .StatusBarOutput = true,
     .CountName = nullptr};
@@ -112,7 +102,7 @@ int TPortMirrorForm::CheckTargetPort() {
     bool trunkPort = false;
     for (int line = 0; line < trunks->LineCount(); ++line) {
         trunks->SelectLine(line);
-        if (trunks->SubItem(line, kTrunkStateColumn - 1) == "enable" &&
+        if (trunks->SubItem(line, kState - 1) == "enable" &&
             TrunkGrid->PortCheckBoxes[static_cast<std::size_t>(target - 1)]->isChecked()) {
             Refuse(nullptr, "Target port can not be Trunk port!");
             trunkPort = true;

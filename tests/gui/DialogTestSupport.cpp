@@ -13,12 +13,13 @@ namespace gui_test {
 void DialogTest::SetUp() {
     GuiTest::SetUp();
     UseSimulator();
-    SetsSince(FMark);  // what earlier tests sent is theirs
+    // What earlier tests sent is theirs.
+    FSets = std::make_unique<agents::SetLogCursor>(SharedSim().SetLogPath());
 }
 
 std::vector<std::string> DialogTest::Sent() {
     std::vector<std::string> sent;
-    for (const agents::SetLogLine& line : SetsSince(FMark)) {
+    for (const agents::SetLogLine& line : FSets->Since()) {
         sent.push_back(line.Oid + "=" + line.Value);
     }
     return sent;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <initializer_list>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -40,7 +41,7 @@ protected:
     QString LastBox() const { return Boxes.empty() ? QString() : Boxes.back().Text; }
 
 private:
-    std::size_t FMark = 0;
+    std::unique_ptr<agents::SetLogCursor> FSets;
 };
 
 }  // namespace gui_test

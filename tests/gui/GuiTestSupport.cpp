@@ -31,15 +31,6 @@ void ReleaseSharedSim() {
     SimSlot().reset();
 }
 
-std::vector<agents::SetLogLine> SetsSince(std::size_t& mark) {
-    std::vector<agents::SetLogLine> lines = agents::ReadSetLog(SharedSim().SetLogPath());
-    // A shorter log belongs to a new shared simulator: all of it is new.
-    const std::size_t from = mark <= lines.size() ? mark : 0;
-    mark = lines.size();
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(from));
-    return lines;
-}
-
 void UseSimulator(std::uint16_t port) {
     GlobalDevice().Address = "127.0.0.1";
     GlobalDevice().Port = port != 0 ? port : SharedSim().Port();

@@ -11,7 +11,6 @@
 
 #include "AgentProcess.h"
 #include "CvMessageBox.h"
-#include "SetLog.h"
 #include "VantaSimAgent.h"
 
 // Windows are tested offscreen against a real vanta-sim, with the one global
@@ -22,9 +21,6 @@ namespace gui_test {
 // stopped when the tests end).
 agents::VantaSimAgent& SharedSim();
 void ReleaseSharedSim();
-// The SET log lines of the shared simulator written since `mark`; the mark
-// moves to the end (start with 0, or call once to skip what came before).
-std::vector<agents::SetLogLine> SetsSince(std::size_t& mark);
 
 // Points the global settings at the simulator over SNMPv2c (write
 // community "lantern") or at `port` when given.

@@ -28,16 +28,6 @@ CvSNMPVarList InterfaceTable() {
                     MVT_FMV, 1);
 }
 
-Rows AsyncWalk(CvSNMPRequest& request) {
-    CompletionLog log;
-    log.Request = &request;
-    log.ContinueWalk = true;
-    request.ReadAsync(&CompletionLog::Callback, &log, true);
-    EXPECT_TRUE(PumpUntil([&] { return log.Finished(); }, 30000));
-    EXPECT_EQ(log.Errors.back().Code, 0);
-    return log.Rows;
-}
-
 using BulkWalkTest = EngineTest;
 
 TEST_F(BulkWalkTest, ForwardingDatabaseReadsTheSameRowsWithFarFewerRequests) {

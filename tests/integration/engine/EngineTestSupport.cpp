@@ -148,6 +148,19 @@ std::vector<std::vector<std::string>> Walk(CvSNMPRequest& request, int maxRows) 
     return rows;
 }
 
+std::vector<std::vector<std::string>> AsyncWalk(CvSNMPRequest& request, int ms) {
+    CompletionLog log;
+    log.Request = &request;
+    log.ContinueWalk = true;
+    request.ReadAsync(&CompletionLog::Callback, &log, true);
+    if (!PumpUntil([&] { return log.Finished(); }, ms)) {
+        ADD_FAILURE() << "the walk did not end";
+        return log.Rows;
+    }
+    EXPECT_EQ(log.Errors.back().Code, 0) << log.Errors.back().Message;
+    return log.Rows;
+}
+
 void CompletionLog::Callback(void* context, CvSNMPError& error, CvSNMPVarList& vars) {
     auto* log = static_cast<CompletionLog*>(context);
     if (log->RequestDestroyed != nullptr && *log->RequestDestroyed) {

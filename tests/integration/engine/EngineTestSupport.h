@@ -121,6 +121,10 @@ struct CompletionLog {
     bool Finished() const { return !Errors.empty() && Errors.back().Done; }
 };
 
+// An asynchronous walk as the windows run it: the rows, expected to end
+// without error within `ms`.
+std::vector<std::vector<std::string>> AsyncWalk(CvSNMPRequest& request, int ms = 30000);
+
 // The host's interfaces by index, as snmpd's ifTable lists them.
 std::vector<std::pair<unsigned, std::string>> HostInterfaces();
 std::string HostName();

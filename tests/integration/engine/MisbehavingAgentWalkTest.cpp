@@ -86,13 +86,7 @@ TEST_P(MisbehavingWalkTest, WalkEndsWithTheAgentsRows) {
     request.Vars.Assign(WalkList(c.ReadableColumns));
     EXPECT_EQ(Walk(request, 20), c.Expected);
 
-    CompletionLog log;
-    log.Request = &request;
-    log.ContinueWalk = true;
-    request.ReadAsync(&CompletionLog::Callback, &log, true);
-    ASSERT_TRUE(PumpUntil([&] { return log.Finished(); }, 10000));
-    EXPECT_EQ(log.Rows, c.Expected);
-    EXPECT_EQ(log.Errors.back().Code, 0);
+    EXPECT_EQ(AsyncWalk(request, 10000), c.Expected);
     // One get-next per row and one that ends the walk, twice.
     EXPECT_LE(agent.RequestsReceived(), 2 * (static_cast<int>(c.Expected.size()) + 2));
 }
@@ -108,13 +102,7 @@ TEST_P(MisbehavingWalkTest, BulkWalkEndsWithTheSameRowsWithoutOneGetNext) {
     request.Vars.Assign(WalkList(c.ReadableColumns));
     EXPECT_EQ(Walk(request, 20), c.Expected);
 
-    CompletionLog log;
-    log.Request = &request;
-    log.ContinueWalk = true;
-    request.ReadAsync(&CompletionLog::Callback, &log, true);
-    ASSERT_TRUE(PumpUntil([&] { return log.Finished(); }, 10000));
-    EXPECT_EQ(log.Rows, c.Expected);
-    EXPECT_EQ(log.Errors.back().Code, 0);
+    EXPECT_EQ(AsyncWalk(request, 10000), c.Expected);
     EXPECT_EQ(agent.RequestsReceived(), 0) << "every answer came from a get-bulk";
 }
 
