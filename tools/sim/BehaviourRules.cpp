@@ -142,6 +142,10 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
                     table.check = value;
                 } else if ((name == "augments" || name == "parent") && ParseOid(value)) {
                     (name == "augments" ? table.augments : table.parent) = *ParseOid(value);
+                } else if (name == "orphan" &&
+                           (value == "inconsistentName" || value == "inconsistentValue")) {
+                    table.orphan = value == "inconsistentValue" ? OrphanAnswer::InconsistentValue
+                                                                : OrphanAnswer::InconsistentName;
                 } else {
                     fail("unknown table attribute '" + attribute + "'");
                 }
@@ -243,6 +247,9 @@ std::vector<std::string> BehaviourRules::Check() const {
         if (!table.augments.empty() && tables_.count(table.augments) == 0) {
             problems.push_back(name + " augments " + FormatOid(table.augments) +
                                ", which is no table");
+        }
+        if (table.parent.empty() && table.orphan != OrphanAnswer::InconsistentName) {
+            problems.push_back(name + ": orphan without a parent");
         }
         const auto parent = tables_.find(table.parent);
         if (!table.parent.empty() &&

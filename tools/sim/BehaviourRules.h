@@ -45,6 +45,9 @@ struct ObjectRule {
         indexKey;  // the column repeats this key of the row's index (0-based)
 };
 
+// What a set answers that creates or writes a row without its parent row.
+enum class OrphanAnswer : std::uint8_t { InconsistentName, InconsistentValue };
+
 struct TableRule {
     Oid entry;  // the table's entry object; columns are entry.N
     std::vector<IndexKey> keys{IndexKey::Integer};
@@ -54,9 +57,10 @@ struct TableRule {
     // Per key, rows that may be created and destroyed: the numbers of integer
     // keys, the lengths of strings and object identifiers.
     std::vector<Range> creatable;
-    std::string check;   // a device rule every changed row must satisfy
-    Oid augments;        // rows exist exactly where this other table has rows
-    Oid parent;          // rows exist only under a row of this table, whose index leads theirs
+    std::string check;  // a device rule every changed row must satisfy
+    Oid augments;       // rows exist exactly where this other table has rows
+    Oid parent;         // rows exist only under a row of this table, whose index leads theirs
+    OrphanAnswer orphan = OrphanAnswer::InconsistentName;
     bool group = false;  // scalars entry.N.0 checked together as the row "0"
 
     // The index split into its keys; nullopt when `index` is none of this table.

@@ -55,6 +55,8 @@ SetResult SetTransaction::Prepare(const std::vector<std::pair<Oid, MibValue>>& v
     writes_.clear();
     journal_.clear();
     rowChecks_.clear();
+    parentChecks_.clear();
+    destroyed_.clear();
     SetResult result = PrepareWrites();
     if (result.status == SetStatus::NoError) {
         result = CheckRows();
@@ -115,6 +117,13 @@ SetResult SetTransaction::PrepareWrites() {
             return result;
         }
     }
+    // Parents are looked for as the whole set leaves them: a parent row may
+    // be created in the same set as its rows, in any order, but not
+    // destroyed in the set that writes one of them.
+    if (const auto result = CheckParents(); result.status != SetStatus::NoError) {
+        return result;
+    }
+    RemoveChildren();
     return {};
 }
 
@@ -148,6 +157,9 @@ SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
         }
         view[varbinds_[i].first[row.table->entry.size()]] = varbinds_[i].second;
     }
+    if (!row.table->parent.empty()) {
+        parentChecks_.push_back({row.table, row.index, {}, row.varbinds.front()});
+    }
     CheckLater(*row.table, row.index, view, row.varbinds.front());
     for (const auto i : row.varbinds) {
         writes_.push_back({varbinds_[i].first, varbinds_[i].second});
@@ -176,6 +188,9 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
         for (const auto& [column, value] : view) {
             writes_.push_back({Join(Join(table.entry, {column}), row.index), std::nullopt});
         }
+        if (exists) {
+            destroyed_.emplace_back(&table, row.index);
+        }
         return {};
     }
     if (!exists) {
@@ -185,9 +200,6 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
         if (!Creatable(table, row.index)) {
             return Fail(SetStatus::NoCreation, blame);
         }
-        if (!ParentExists(table, row.index)) {
-            return Fail(SetStatus::InconsistentName, blame);
-        }
         view = NewRow(rules_, table, row.index);
     }
     for (const auto i : row.varbinds) {
@@ -196,6 +208,9 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
     view[*table.validColumn] = MibValue::Integer(kValid);
     if (!Complete(table, view)) {
         return Fail(SetStatus::InconsistentValue, blame);
+    }
+    if (!table.parent.empty()) {
+        parentChecks_.push_back({&table, row.index, {}, blame});
     }
     CheckLater(table, row.index, view, blame);
     WriteRow(table, row.index, view);
@@ -235,8 +250,8 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         if (!Creatable(table, row.index)) {
             return Fail(SetStatus::NoCreation, blame);
         }
-        if (!ParentExists(table, row.index)) {
-            return Fail(SetStatus::InconsistentName, blame);
+        if (!table.parent.empty()) {
+            parentChecks_.push_back({&table, row.index, {}, blame});
         }
         RowView created = NewRow(rules_, table, row.index);
         applyColumns(created);
@@ -269,7 +284,11 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         for (const auto& [column, value] : view) {
             writes_.push_back({Join(Join(table.entry, {column}), row.index), std::nullopt});
         }
+        destroyed_.emplace_back(&table, row.index);
         return {};
+    }
+    if (!table.parent.empty()) {
+        parentChecks_.push_back({&table, row.index, {}, blame});
     }
     applyColumns(view);
     const bool complete = Complete(table, view);
@@ -325,13 +344,44 @@ bool SetTransaction::Creatable(const TableRule& table, const Oid& index) const {
     return true;
 }
 
-bool SetTransaction::ParentExists(const TableRule& table, const Oid& index) const {
-    const auto parent = rules_.Tables().find(table.parent);
-    if (table.parent.empty() || parent == rules_.Tables().end()) {
-        return true;
+SetResult SetTransaction::CheckParents() const {
+    for (const RowCheck& pending : parentChecks_) {
+        const TableRule& table = *pending.table;
+        const auto parent = rules_.Tables().find(table.parent);
+        if (parent == rules_.Tables().end()) {
+            continue;
+        }
+        const auto leading = ParentIndex(table, parent->second, pending.index);
+        if (!leading || RowAfter(model_, parent->second, *leading, writes_).empty()) {
+            return Fail(table.orphan == OrphanAnswer::InconsistentValue
+                            ? SetStatus::InconsistentValue
+                            : SetStatus::InconsistentName,
+                        pending.blame);
+        }
     }
-    const auto leading = ParentIndex(table, parent->second, index);
-    return leading && !ReadRow(model_, parent->second, *leading).empty();
+    return {};
+}
+
+// A destroyed row takes the rows under it along, in the same set, so that
+// the set's writes (and what a kept state folder records of them) say so.
+void SetTransaction::RemoveChildren() {
+    for (std::size_t next = 0; next < destroyed_.size(); ++next) {
+        const auto [parent, parentIndex] = destroyed_[next];
+        for (const auto& [entry, table] : rules_.Tables()) {
+            if (table.parent != parent->entry) {
+                continue;
+            }
+            for (const auto& [index, row] : RowsAfter(model_, entry, writes_)) {
+                if (ParentIndex(table, *parent, index) != parentIndex) {
+                    continue;
+                }
+                for (const auto& [column, value] : row) {
+                    writes_.push_back({Join(Join(entry, {column}), index), std::nullopt});
+                }
+                destroyed_.emplace_back(&table, index);
+            }
+        }
+    }
 }
 
 bool SetTransaction::Complete(const TableRule& table, const RowView& row) const {
@@ -357,8 +407,8 @@ SetResult SetTransaction::CheckRows() const {
     for (const RowCheck& pending : rowChecks_) {
         const auto check = checks_.find(pending.table->check);
         if (check != checks_.end() &&
-            !check->second(pending.row,
-                           RowPlace{model_, *pending.table, pending.index, &writes_})) {
+            !check->second(pending.row, RowPlace{model_, *pending.table, pending.index, &writes_,
+                                                 &varbinds_, &rules_})) {
             return Fail(SetStatus::InconsistentValue, pending.blame);
         }
     }

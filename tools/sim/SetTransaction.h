@@ -41,12 +41,15 @@ struct ModelWrite {
 
 // Where a changed row sits, for the rules that look beyond the row itself:
 // the model as it was before the set and, when known, all the set's writes
-// (RowsAfter in TableRows.h gives the other rows as the set leaves them).
+// (RowsAfter in TableRows.h gives the other rows as the set leaves them),
+// the varbinds the manager sent and the rules (a new row's defaults).
 struct RowPlace {
     const MibModel& model;
     const TableRule& table;
     const Oid& index;
     const std::vector<ModelWrite>* writes = nullptr;
+    const std::vector<std::pair<Oid, MibValue>>* requested = nullptr;
+    const BehaviourRules* rules = nullptr;
 };
 // Device rules a changed row must satisfy, by the name a table's "check" gives.
 using RowChecks = std::map<std::string, std::function<bool(const RowView&, const RowPlace&)>>;
@@ -106,7 +109,8 @@ private:
     SetResult PrepareValidRow(const RowWork& row);
     SetResult PrepareScalar(std::size_t i, const ObjectRule& rule);
     bool Creatable(const TableRule& table, const Oid& index) const;
-    bool ParentExists(const TableRule& table, const Oid& index) const;
+    SetResult CheckParents() const;
+    void RemoveChildren();
     bool Complete(const TableRule& table, const RowView& row) const;
     void CheckLater(const TableRule& table, const Oid& index, const RowView& row,
                     std::size_t blame);
@@ -120,6 +124,8 @@ private:
     std::vector<Write> writes_;
     std::vector<Write> journal_;
     std::vector<RowCheck> rowChecks_;
+    std::vector<RowCheck> parentChecks_;  // rows kept or created under a parent row
+    std::vector<std::pair<const TableRule*, Oid>> destroyed_;
 };
 
 }  // namespace vsim

@@ -58,6 +58,25 @@ std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
     return rows;
 }
 
+RowView RowAfter(const MibModel& model, const TableRule& table, const Oid& index,
+                 const std::vector<ModelWrite>& writes) {
+    RowView row = ReadRow(model, table, index);
+    const std::size_t columnArc = table.entry.size();
+    for (const ModelWrite& write : writes) {
+        const Oid& oid = write.oid;
+        if (oid.size() != columnArc + 1 + index.size() || !IsPrefix(table.entry, oid) ||
+            !std::equal(index.begin(), index.end(), oid.begin() + columnArc + 1)) {
+            continue;
+        }
+        if (write.value) {
+            row[oid[columnArc]] = *write.value;
+        } else {
+            row.erase(oid[columnArc]);
+        }
+    }
+    return row;
+}
+
 namespace {
 
 // Key `k` of `index` as a value of `syntax`; nullopt when it is none.

@@ -21,6 +21,10 @@ RowView ReadRow(const MibModel& model, const TableRule& table, const Oid& index)
 std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
                                  const std::vector<ModelWrite>& writes);
 
+// One row as a set leaves it: its writes, in their order, over the model.
+RowView RowAfter(const MibModel& model, const TableRule& table, const Oid& index,
+                 const std::vector<ModelWrite>& writes);
+
 // A new row's columns before a manager writes any: the defaults, and the
 // columns that repeat a key of the index.
 RowView NewRow(const BehaviourRules& rules, const TableRule& table, const Oid& index);

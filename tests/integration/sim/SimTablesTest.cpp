@@ -167,6 +167,14 @@ std::vector<TableCase> TableCases() {
          {{kRow + "5." + kAb, I(kDestroy)}},
          SetStatus::NoError,
          {{kChild + "2." + kAb + ".1", std::nullopt}, {kAugment + "2." + kAb, std::nullopt}}},
+        {"ParentAndChildCreatedInOneSetInEitherOrder",
+         {{kChild + "2." + cd + ".1", I(kCreateAndGo)}, {kRow + "5." + cd, I(kCreateAndGo)}},
+         SetStatus::NoError,
+         {{kChild + "2." + cd + ".1", I(kActive)}}},
+        {"ChildWrittenInTheSetThatDestroysItsParent",
+         {{kRow + "5." + kAb, I(kDestroy)}, {kChild + "2." + kAb + ".1", I(kNotInService)}},
+         SetStatus::InconsistentName,
+         {{kChild + "2." + kAb + ".1", I(kActive)}, {kRow + "5." + kAb, I(kActive)}}},
         {"ValidCreatesARow",
          {{kValid + "2.121", I(3)}},
          SetStatus::NoError,
@@ -202,6 +210,38 @@ TEST_P(SimTables, FollowTheirRules) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, SimTables, ::testing::ValuesIn(TableCases()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The set that destroys a parent row removes its children itself, so that
+// what it wrote (and a kept state folder records) says they are gone.
+TEST(SimTablesParent, DestroyingAParentWritesTheRemovalOfItsChildren) {
+    TablesFixture f;
+    ASSERT_EQ(f.Set({{kRow + "5." + kAb, MibValue::Integer(kDestroy)}}).status, SetStatus::NoError);
+    const Oid child = O(kChild + "2." + kAb + ".1");
+    EXPECT_TRUE(std::any_of(f.last.begin(), f.last.end(), [&](const SetTransaction::Write& w) {
+        return w.oid == child && !w.value;
+    }));
+}
+
+TEST(SimTablesParent, OrphanAnswerNeedsAParentAndAKnownWord) {
+    for (const auto& [text, problems] : std::vector<std::pair<std::string, std::size_t>>{
+             {"table 1.3.6.1.4.1.2.2.1 index=1\n"
+              "table 1.3.6.1.4.1.2.3.1 index=2 parent=1.3.6.1.4.1.2.2.1 orphan=inconsistentValue\n",
+              0},
+             {"table 1.3.6.1.4.1.2.3.1 index=2 orphan=inconsistentValue\n", 1},
+             {"table 1.3.6.1.4.1.2.2.1 index=1\n"
+              "table 1.3.6.1.4.1.2.3.1 index=2 parent=1.3.6.1.4.1.2.2.1 orphan=wrongValue\n",
+              1},
+         }) {
+        const fs::path path = TempPath("orphan");
+        std::ofstream(path) << text;
+        BehaviourRules rules;
+        std::vector<std::string> found = rules.Load(path.string());
+        const std::vector<std::string> checked = rules.Check();
+        found.insert(found.end(), checked.begin(), checked.end());
+        fs::remove(path);
+        EXPECT_EQ(found.size(), problems) << text;
+    }
+}
 
 TEST(SimTablesIndex, SplitsEveryKindOfKey) {
     TableRule table;
