@@ -5,6 +5,7 @@
 #include <ctime>
 #include <set>
 
+#include "AccessControl.h"
 #include "SecurityTables.h"
 #include "TableRows.h"
 
@@ -316,6 +317,7 @@ void VantaDevice::Start(Clock::time_point now) {
     PublishVlans();
     PublishTrunks();
     SyncAugmentingTables(model_, rules_);
+    acl::PublishIpRuleProtocols(model_);
     if (learnedCount_) {
         learned_ = std::make_unique<LearnedAddresses>(
             model_, LearnAddresses(*learnedCount_, ActiveVlans(), PortModel::kPorts, seed_));
@@ -348,6 +350,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     std::vector<SetTransaction::Write> reactions;
     bool vlansChanged = false;
     bool trunksChanged = false;
+    bool ipAclChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
         const std::int64_t number = write.value ? write.value->number : 0;
@@ -381,6 +384,8 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
             vlansChanged = true;
         } else if (IsPrefix(kTrunkEntry, oid)) {
             trunksChanged = true;
+        } else if (IsPrefix(acl::kIpProfileEntry, oid) || IsPrefix(acl::kIpRuleEntry, oid)) {
+            ipAclChanged = true;
         }
     }
     PublishPorts();
@@ -391,6 +396,9 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
         PublishTrunks();
     }
     SyncAugmentingTables(model_, rules_);
+    if (ipAclChanged) {
+        acl::PublishIpRuleProtocols(model_);
+    }
     return reactions;
 }
 
@@ -434,6 +442,12 @@ RowChecks VantaDevice::Checks() {
     checks["stp-timers"] = StpTimersAreConsistent;
     checks["usm-user"] = security::UserRowIsConsistent;
     checks["community"] = security::CommunityRowIsConsistent;
+    checks["acl-ethernet-profile"] = acl::EthernetProfileFits;
+    checks["acl-ethernet-rule"] = acl::EthernetRuleFits;
+    checks["acl-ip-profile"] = acl::IpProfileFits;
+    checks["acl-ip-rule"] = acl::IpRuleFits;
+    checks["acl-ipv6-profile"] = acl::Ipv6ProfileFits;
+    checks["acl-ipv6-rule"] = acl::Ipv6RuleFits;
     return checks;
 }
 

@@ -22,7 +22,7 @@ namespace vsim {
 // spanning-tree status, counters, up-time) into the model, lets the counters
 // of the behaviour file grow, and answers to sets that change the device
 // (port administration and speed, static VLANs and the tables that follow
-// them).
+// them, trunks, the IP access rules that take their profile's protocol).
 class VantaDevice {
 public:
     using Clock = std::chrono::steady_clock;

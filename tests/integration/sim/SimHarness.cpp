@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -223,4 +224,48 @@ std::vector<std::string> V3(const std::string& user, const std::string& address)
     }
     args.push_back(address);
     return args;
+}
+
+void ExpectOutcomes(const SimProcess& sim, const std::vector<SetCase>& cases) {
+    for (const SetCase& c : cases) {
+        const ToolResult set = RunTool(std::vector<std::string>{"snmpset"} +
+                                       V2c("lantern", sim.Address()) + c.varbinds);
+        if (c.error.empty()) {
+            EXPECT_EQ(set.exitCode, 0) << c.name << ": " << set.err;
+        } else {
+            EXPECT_NE(set.err.find("Reason: " + c.error), std::string::npos)
+                << c.name << ": " << set.err;
+            EXPECT_NE(set.err.find("Failed object: ." + c.varbinds.front()), std::string::npos)
+                << c.name << ": " << set.err;
+        }
+    }
+}
+
+std::vector<std::string> ReadValues(const SimProcess& sim, const std::vector<std::string>& oids) {
+    const ToolResult get = RunTool(std::vector<std::string>{"snmpget", "-Oqv", "-Ox"} +
+                                   V2c("vesper", sim.Address()) + oids);
+    std::vector<std::string> values;
+    std::istringstream lines(get.out);
+    for (std::string line; std::getline(lines, line);) {
+        std::erase(line, '"');
+        while (!line.empty() && line.back() == ' ') {
+            line.pop_back();
+        }
+        values.push_back(line);
+    }
+    return values;
+}
+
+std::vector<std::string> WalkedIndexes(const SimProcess& sim, const std::string& column) {
+    const ToolResult walk = RunTool(std::vector<std::string>{"snmpwalk", "-Oq"} +
+                                    V2c("vesper", sim.Address()) + std::vector{column});
+    std::vector<std::string> indexes;
+    std::istringstream lines(walk.out);
+    for (std::string line; std::getline(lines, line);) {
+        // An empty column answers with the one instance snmpwalk then asks for.
+        if (line.starts_with("." + column + ".")) {
+            indexes.push_back(line.substr(column.size() + 2, line.find(' ') - column.size() - 2));
+        }
+    }
+    return indexes;
 }

@@ -66,3 +66,20 @@ std::vector<std::string> V2c(const std::string& community, const std::string& ad
 std::vector<std::string> V3(const std::string& user, const std::string& address);
 
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b);
+
+// One snmpset of a series run on one simulator.
+struct SetCase {
+    const char* name;
+    std::vector<std::string> varbinds;  // snmpset's OID TYPE VALUE triples
+    std::string error;                  // "" when accepted
+};
+
+// Runs the cases in order with the write community: each is accepted or
+// refused with its error, blamed on its first varbind.
+void ExpectOutcomes(const SimProcess& sim, const std::vector<SetCase>& cases);
+
+// "-Oqv -Ox" values of `oids` without quotes: octets in hex ("30 00 ...").
+std::vector<std::string> ReadValues(const SimProcess& sim, const std::vector<std::string>& oids);
+
+// The index arcs after `column` of a walk of it; none for an empty column.
+std::vector<std::string> WalkedIndexes(const SimProcess& sim, const std::string& column);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,58 +21,8 @@ const std::string kMirror = "1.3.6.1.4.1.99917.11.70.1.2.10.";
 const std::string kStp = "1.3.6.1.4.1.99917.12.15.1.";
 const std::string kSysName = "1.3.6.1.2.1.1.5.0";
 
-struct SetCase {
-    const char* name;
-    std::vector<std::string> varbinds;  // snmpset's OID TYPE VALUE triples
-    std::string error;                  // "" when accepted
-};
-
 ToolResult Set(const SimProcess& sim, const std::vector<std::string>& varbinds) {
     return RunTool(std::vector<std::string>{"snmpset"} + V2c("lantern", sim.Address()) + varbinds);
-}
-
-// Runs the cases in order on one simulator: each is accepted or refused with
-// its error, blamed on its first varbind.
-void ExpectOutcomes(const SimProcess& sim, const std::vector<SetCase>& cases) {
-    for (const SetCase& c : cases) {
-        const ToolResult set = Set(sim, c.varbinds);
-        if (c.error.empty()) {
-            EXPECT_EQ(set.exitCode, 0) << c.name << ": " << set.err;
-        } else {
-            EXPECT_NE(set.err.find("Reason: " + c.error), std::string::npos)
-                << c.name << ": " << set.err;
-            EXPECT_NE(set.err.find("Failed object: ." + c.varbinds.front()), std::string::npos)
-                << c.name << ": " << set.err;
-        }
-    }
-}
-
-// "-Oqv -Ox" values of `oids` without quotes: octets in hex ("30 00 ...").
-std::vector<std::string> Values(const SimProcess& sim, const std::vector<std::string>& oids) {
-    const ToolResult get = RunTool(std::vector<std::string>{"snmpget", "-Oqv", "-Ox"} +
-                                   V2c("vesper", sim.Address()) + oids);
-    std::vector<std::string> values;
-    std::istringstream lines(get.out);
-    for (std::string line; std::getline(lines, line);) {
-        std::erase(line, '"');
-        while (!line.empty() && line.back() == ' ') {
-            line.pop_back();
-        }
-        values.push_back(line);
-    }
-    return values;
-}
-
-// The index arcs after `column` of a walk of it.
-std::vector<std::string> WalkedIndexes(const SimProcess& sim, const std::string& column) {
-    const ToolResult walk = RunTool(std::vector<std::string>{"snmpwalk", "-Oq"} +
-                                    V2c("vesper", sim.Address()) + std::vector{column});
-    std::vector<std::string> indexes;
-    std::istringstream lines(walk.out);
-    for (std::string line; std::getline(lines, line);) {
-        indexes.push_back(line.substr(column.size() + 2, line.find(' ') - column.size() - 2));
-    }
-    return indexes;
 }
 
 std::vector<std::string> Numbers(int first, int last, const std::string& suffix = "") {
@@ -99,8 +48,8 @@ TEST(SimLayer2, NewTablesAndScalarsAnswerInIndexOrder) {
     EXPECT_EQ(WalkedIndexes(sim, kStp.substr(0, kStp.size() - 1)), Numbers(2, 10, ".0"));
     // Trunk 1's name ("uplink"), trunk 5's members, the switch's address as
     // actor system id, all ports for traffic segmentation, the mirror target.
-    EXPECT_EQ(Values(sim, {kTrunk + "2.1", kTrunk + "4.5", "1.3.6.1.4.1.99917.12.4.1.2.1.1.3.7",
-                           "1.3.6.1.4.1.99917.11.70.1.2.14.1.1.2.26", kMirror + "1.0"}),
+    EXPECT_EQ(ReadValues(sim, {kTrunk + "2.1", kTrunk + "4.5", "1.3.6.1.4.1.99917.12.4.1.2.1.1.3.7",
+                               "1.3.6.1.4.1.99917.11.70.1.2.14.1.1.2.26", kMirror + "1.0"}),
               (std::vector<std::string>{"75 70 6C 69 6E 6B", "00 E0 00 00 00 00 00 00",
                                         "02 56 41 00 18 00", "FF FF FF C0 00 00 00 00", "26"}));
     // The port column's extra instances leave the (port, instance) rows alone.
@@ -130,8 +79,9 @@ TEST(SimLayer2, TrunksKeepTheirMembersApartAndPublishTheirPorts) {
                        {"disable trunk 1", {kTrunk + "7.1", "i", "2"}, ""},
                    });
     EXPECT_EQ(WalkedIndexes(sim, kTrunk + "7"), (std::vector<std::string>{"1", "2"}));
-    EXPECT_EQ(Values(sim, {"1.3.6.1.4.1.99917.11.70.1.2.9.2.0"}), std::vector<std::string>{"2"});
-    EXPECT_EQ(Values(sim, {kTrunk + "1.2", kTrunk + "5.2", kTrunk + "8.2", kTrunk + "8.1"}),
+    EXPECT_EQ(ReadValues(sim, {"1.3.6.1.4.1.99917.11.70.1.2.9.2.0"}),
+              std::vector<std::string>{"2"});
+    EXPECT_EQ(ReadValues(sim, {kTrunk + "1.2", kTrunk + "5.2", kTrunk + "8.2", kTrunk + "8.1"}),
               (std::vector<std::string>{"2", "12", "00 18 00 00 00 00 00 00",
                                         "00 00 00 00 00 00 00 00"}));
     // One set may move a port from one trunk to another, in either order.
@@ -165,7 +115,8 @@ TEST(SimLayer2, MirrorTargetIsNoSourceAndNoMemberOfAnEnabledTrunk) {
                   {kTrunk + "7.5", "i", "1", kMirror + "1.0", "i", "26"},
                   ""},
              });
-    EXPECT_EQ(Values(sim, {kTrunk + "8.5"}), std::vector<std::string>{"00 E0 00 00 00 00 00 00"});
+    EXPECT_EQ(ReadValues(sim, {kTrunk + "8.5"}),
+              std::vector<std::string>{"00 E0 00 00 00 00 00 00"});
 }
 
 TEST(SimLayer2, SpanningTreeTimesFitTogetherAndLastARestart) {
@@ -196,7 +147,7 @@ TEST(SimLayer2, SpanningTreeTimesFitTogetherAndLastARestart) {
     }
     SimProcess again({"--state", state.string()});
     ASSERT_FALSE(again.Address().empty());
-    EXPECT_EQ(Values(again, {kStp + "3.0", kStp + "10.0", kTrunk + "8.3"}),
+    EXPECT_EQ(ReadValues(again, {kStp + "3.0", kStp + "10.0", kTrunk + "8.3"}),
               (std::vector<std::string>{"1200", "60", "00 00 18 00 00 00 00 00"}));
     fs::remove_all(state);
 }
@@ -235,7 +186,7 @@ TEST(SimSetLog, HasALineForEveryVarbindOfEveryAnsweredSet) {
                                   {"4242", kSysName, "oid", "1.3.6.1.4", "notWritable"},
                                   {"4242", kSysName, "octets", "", "notWritable"},
                               }));
-    EXPECT_EQ(Values(sim, {kTrunk + "7.5"}), std::vector<std::string>{"2"});
+    EXPECT_EQ(ReadValues(sim, {kTrunk + "7.5"}), std::vector<std::string>{"2"});
 
     // An exception as a value is refused before any object is looked at.
     const std::string exception =
