@@ -16,9 +16,6 @@ namespace {
 
 using namespace CvSyntax;
 using namespace dialog_options;
-constexpr std::uint32_t kIndex = CvAccess::notaccess;
-constexpr std::uint32_t kRo = CvAccess::readonly;
-constexpr std::uint32_t kRw = CvAccess::readwrite;
 
 constexpr int kMaxMembers = 8;
 

@@ -15,7 +15,6 @@ namespace {
 
 using namespace CvSyntax;
 using namespace dialog_options;
-constexpr std::uint32_t kRw = CvAccess::readwrite;
 
 const CvSNMPVarDesc kStpSwitch[] = {{"1.3.6.1.4.1.99917.11.70.1.2.1.2.1", "Spanning Tree Algorithm",
                                      integer, kRw, &kDisabledEnabled},

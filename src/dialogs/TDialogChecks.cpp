@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringList>
 
 #include <limits>
 
@@ -12,6 +13,7 @@
 namespace {
 
 constexpr int kMacDigits = 12;
+constexpr int kMaxIpv4Text = 15;
 constexpr int kBeepHz = 1000;
 constexpr int kBeepMs = 200;
 
@@ -51,6 +53,47 @@ QString MacTextRefusal(const QString& text) {
         }
     }
     return text.size() == kMacDigits ? QString() : QString("Invalid Macaddress");
+}
+
+QString HexDigitsRefusal(const QString& text, int digits, const QString& refusal) {
+    if (text.size() != digits) {
+        return refusal;
+    }
+    for (const QChar c : text) {
+        if (!IsHexDigit(c)) {
+            return refusal;
+        }
+    }
+    return {};
+}
+
+QString Ipv4TextRefusal(const QString& text) {
+    const QString refusal = "Please input a valid ip";
+    if (text.isEmpty() || text.size() > kMaxIpv4Text || text.startsWith('.')) {
+        return refusal;
+    }
+    for (const QChar c : text) {
+        if (!c.isDigit() && c != '.') {
+            return refusal;
+        }
+    }
+    const QStringList groups = text.split('.');
+    if (groups.size() != 4) {
+        return refusal;
+    }
+    for (int g = 0; g < groups.size(); ++g) {
+        const QString& group = groups[g];
+        const bool last = g == groups.size() - 1;
+        if (group.isEmpty() || (!last && group.size() > 3)) {
+            return refusal;  // a dot not followed by a digit, or a long group
+        }
+        const int value = group.toInt();
+        const bool zero = value == 0;
+        if (value > 255 || (zero && group.contains("00")) || (!last && zero && group.size() > 1)) {
+            return refusal;
+        }
+    }
+    return {};
 }
 
 TUnitPort SplitGlobalPort(int global) {

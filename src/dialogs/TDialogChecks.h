@@ -14,6 +14,15 @@ class QLineEdit;
 // twelve), "Invalid Macaddress" (not twelve digits long).
 QString MacTextRefusal(const QString& text);
 
+// "" when `text` is exactly `digits` hexadecimal digits, else `refusal`
+// (the same for a wrong digit and a wrong length).
+QString HexDigitsRefusal(const QString& text, int digits, const QString& refusal);
+
+// "" when `text` is a dotted IPv4 address, else "Please input a valid ip".
+// A group other than the last is 1 to 255 or a lone 0; a zero group written
+// with "00" is refused.
+QString Ipv4TextRefusal(const QString& text);
+
 // A global port number is (unit - 1) * 64 + port.
 struct TUnitPort {
     int Unit;

@@ -143,6 +143,8 @@ void TTableDialog::BindField(CvSNMPRequest2Edits& request, const TDialogField& f
         case TFieldKind::Check:
             request.BindControl(field.Item, control);
             return;
+        case TFieldKind::Option:
+            return;  // chosen by the dialog
     }
 }
 
@@ -252,12 +254,28 @@ void TTableDialog::WriteRow(int statusEntry) {
 
 void TTableDialog::WriteExcluding(std::size_t k, std::initializer_list<std::int32_t> excluded,
                                   bool reread) {
+    WriteExcluding(k, std::set<int>(excluded.begin(), excluded.end()), reread);
+}
+
+bool TTableDialog::WriteExcluding(std::size_t k, const std::set<int>& excluded, bool reread) {
     CvSNMPRequest2Edits& request = *Requests[k];
-    CvExcludedItems scope(request.Request->Vars);
+    CvSNMPVarList& vars = request.Request->Vars;
+    bool anyLeft = false;
+    for (std::int32_t i = 0; i < vars.GetCount(); ++i) {
+        // Index columns name the row and are never written themselves.
+        const std::uint32_t access = vars.Item(i).Access;
+        anyLeft = anyLeft || ((access & CvAccess::writeonly) != 0 &&
+                              (access & CvAccess::invalid) == 0 && excluded.count(i) == 0);
+    }
+    if (!anyLeft) {
+        return false;
+    }
+    CvExcludedItems scope(vars);
     for (const std::int32_t item : excluded) {
         scope.Exclude(item);
     }
     request.Set(reread, true);
+    return true;
 }
 
 ComboBox* TTableDialog::StatusCombo() const {

@@ -7,6 +7,7 @@
 #include <exception>
 #include <initializer_list>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -47,8 +48,8 @@ struct TRequestDecl {
 };
 
 // A control of the edit area bound to one item of one request (`Item` -1:
-// not bound; the dialog fills it).
-enum class TFieldKind { Edit, Combo, Static, Check, Radio };
+// not bound; the dialog fills it). `Option` is a lone radio button.
+enum class TFieldKind { Edit, Combo, Static, Check, Radio, Option };
 
 struct TDialogField {
     std::int32_t Request;
@@ -60,6 +61,7 @@ struct TDialogField {
     bool Visible = true;
     bool ReadOnly = false;
     std::vector<const char*> Items{};  // an unbound combo's entries
+    const char* SendBox = nullptr;     // a check box beside it: whether the item is written
 };
 
 // A port grid bound to a port-list item (`Item` -1: not bound); on a page of
@@ -112,8 +114,8 @@ struct TTableDialogDecl {
     const char* KeyField = nullptr;  // locked while a row is selected
     bool StatusBarOutput = false;    // panel 0 of "StatusBar1" instead of the memo
     const char* MemoName = "Memo1";
-    const char* CountName = "ST_Count2";  // the row count; nullptr: none
-    const char* CountLabelName = "Label11";
+    const char* CountName = "ST_Count2";     // the row count; nullptr: none
+    const char* CountLabelName = "Label11";  // nullptr: the count alone
 };
 
 // A dialog on device tables and scalars: lists of rows, an edit area, port
@@ -176,6 +178,8 @@ protected:
     // (their flags come back however the write ends), re-reading a table
     // afterwards when `reread`. Failures raise.
     void WriteExcluding(std::size_t k, std::initializer_list<std::int32_t> excluded, bool reread);
+    // False, and nothing sent, when `excluded` leaves nothing to write.
+    bool WriteExcluding(std::size_t k, const std::set<int>& excluded, bool reread);
     void SetRowButtons(bool rowSelected);
     // The key edit locked and greyed while a row is selected; unlocked,
     // white and empty otherwise.

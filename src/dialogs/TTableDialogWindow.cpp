@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -110,10 +111,12 @@ QWidget* TTableDialog::BuildButtons() {
         RowCountText->setObjectName(Decl.CountName);
         RowCountText->setAlignment(Qt::AlignCenter);
         column->addWidget(RowCountText);
-        auto* samples = new QLabel("Samples", panel);
-        samples->setObjectName(Decl.CountLabelName);
-        samples->setAlignment(Qt::AlignCenter);
-        column->addWidget(samples);
+        if (Decl.CountLabelName != nullptr) {
+            auto* samples = new QLabel("Samples", panel);
+            samples->setObjectName(Decl.CountLabelName);
+            samples->setAlignment(Qt::AlignCenter);
+            column->addWidget(samples);
+        }
     }
     for (const TDialogButton& entry : Decl.Buttons) {
         auto* button = new QPushButton(entry.Caption, panel);
@@ -153,6 +156,12 @@ QWidget* TTableDialog::BuildFields() {
         area->setObjectName(Decl.FieldsBox);
     }
     auto* grid = new QGridLayout(area);
+    // Label, control and, where the dialog asks whether to write it, a check box.
+    bool sendBoxes = false;
+    for (const TDialogField& field : Decl.Fields) {
+        sendBoxes = sendBoxes || field.SendBox != nullptr;
+    }
+    const int stride = sendBoxes ? 3 : 2;
     int slot = 0;
     for (const TDialogField& field : Decl.Fields) {
         QWidget* control = nullptr;
@@ -180,6 +189,9 @@ QWidget* TTableDialog::BuildFields() {
             case TFieldKind::Radio:
                 control = new RadioGroup(field.Label, area);
                 break;
+            case TFieldKind::Option:
+                control = new QRadioButton(field.Label, area);
+                break;
         }
         control->setObjectName(field.Name);
         if (!field.Visible) {
@@ -187,23 +199,34 @@ QWidget* TTableDialog::BuildFields() {
             continue;
         }
         // Two label/control pairs to a row.
-        // Check boxes and radio groups carry their own caption.
-        if (field.Kind != TFieldKind::Check && field.Kind != TFieldKind::Radio) {
+        // Check boxes and radio buttons carry their own caption.
+        const int row = slot / 2;
+        const int column = (slot % 2) * stride;
+        if (field.Kind != TFieldKind::Check && field.Kind != TFieldKind::Radio &&
+            field.Kind != TFieldKind::Option) {
             auto* label = new QLabel(field.Label, area);
             label->setBuddy(control);
-            grid->addWidget(label, slot / 2, (slot % 2) * 2);
+            grid->addWidget(label, row, column);
         }
-        grid->addWidget(control, slot / 2, (slot % 2) * 2 + 1);
+        grid->addWidget(control, row, column + 1);
+        if (field.SendBox != nullptr) {
+            auto* send = new CheckBox(QString(), area);
+            send->setObjectName(field.SendBox);
+            send->setAccessibleName(QString("Write ") + field.Label);
+            send->setToolTip("Write this field");
+            grid->addWidget(send, row, column + 2);
+        }
         ++slot;
     }
     const int row = (slot + 1) / 2;
     for (std::size_t k = 0; k < Decl.Notes.size(); ++k) {
-        grid->addWidget(new QLabel(Decl.Notes[k], area), row + static_cast<int>(k), 0, 1, 4);
+        grid->addWidget(new QLabel(Decl.Notes[k], area), row + static_cast<int>(k), 0, 1,
+                        2 * stride);
     }
     // Spare height stays below the fields.
     grid->setRowStretch(row + static_cast<int>(Decl.Notes.size()), 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(1 + stride, 1);
     return area;
 }
 

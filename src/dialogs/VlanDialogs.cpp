@@ -1,18 +1,17 @@
 #include "VlanDialogs.h"
 
 #include "CvOptionList.h"
+#include "DialogOptions.h"
 
 namespace {
 
 using namespace CvSyntax;
-constexpr std::uint32_t kIndex = CvAccess::notaccess;
-constexpr std::uint32_t kRo = CvAccess::readonly;
-constexpr std::uint32_t kRw = CvAccess::readwrite;
+using namespace dialog_options;
 
-const CvIntOptionPair kRowStatusPairs[] = {
+const CvIntOptionPair kVlanRowStatusPairs[] = {
     {1, "Active"},        {2, "NotInService"}, {3, "NotReady"}, {4, "CreateAndGo"},
     {5, "CreateAndWait"}, {6, "Destroy"},      {0, nullptr}};
-const CvOptionList kRowStatus(kRowStatusPairs);
+const CvOptionList kVlanRowStatus(kVlanRowStatusPairs);
 
 const CvIntOptionPair kVlanStatusPairs[] = {
     {1, "other"}, {2, "permanent"}, {3, "dynamicGvrp"}, {0, nullptr}};
@@ -24,7 +23,7 @@ const CvSNMPVarDesc kStaticTable[] = {
     {"1.3.6.1.2.1.17.7.1.4.3.1.2", "Egress Ports", octetstr, kRw},
     {"1.3.6.1.2.1.17.7.1.4.3.1.3", "Forbidden Egress Ports", octetstr, kRw},
     {"1.3.6.1.2.1.17.7.1.4.3.1.4", "Untagged Ports", octetstr, kRw},
-    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", integer, kRw, &kRowStatus},
+    {"1.3.6.1.2.1.17.7.1.4.3.1.5", "Status", integer, kRw, &kVlanRowStatus},
     {}};
 const CvSNMPVarDesc kNextFreeIndex[] = {
     {"1.3.6.1.2.1.17.7.1.4.4", "NextFreeLocalVLANIndex", integer, kRo}, {}};

@@ -26,6 +26,45 @@ TEST(DialogChecks, MacTextNamesEachFault) {
     }
 }
 
+TEST(DialogChecks, Ipv4TextPassesOnlyDottedQuadsWithoutZeroPadding) {
+    const char* const valid[] = {"10.0.0.1", "0.0.0.0", "255.255.255.255", "192.168.1.0",
+                                 "010.1.1.1"};
+    const char* const invalid[] = {"",          "10.00.0.1",  "10.0.0",           ".10.0.0.1",
+                                   "10.0.0.1.", "10.0.0.256", "100.100.100.1000", "10..0.1",
+                                   "10.0.0.00", "10.0.0.a",   "1.1.1.1.1",        "1234.1.1.1",
+                                   "256.1.1.1"};
+    for (const char* text : valid) {
+        EXPECT_EQ(Ipv4TextRefusal(text), "") << text;
+    }
+    for (const char* text : invalid) {
+        EXPECT_EQ(Ipv4TextRefusal(text), "Please input a valid ip") << text;
+    }
+}
+
+TEST(DialogChecks, HexFieldsNeedTheirExactNumberOfDigits) {
+    struct Case {
+        const char* Text;
+        int Digits;
+        bool Valid;
+    };
+    const Case cases[] = {{"FFFF", 4, true},
+                          {"0806", 4, true},
+                          {"FFF", 4, false},
+                          {"FFFFF", 4, false},
+                          {"08G6", 4, false},
+                          {"000000ff", 8, true},
+                          {"1234567", 8, false},
+                          {"", 4, false},
+                          {"fe800000000000000000000000000001", 32, true},
+                          {"fe80::1", 32, false},
+                          {"0x00ffff", 8, false}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(HexDigitsRefusal(c.Text, c.Digits, "Invalid Mask!"),
+                  c.Valid ? "" : "Invalid Mask!")
+            << c.Text;
+    }
+}
+
 TEST(DialogChecks, GlobalPortsSplitIntoUnitAndPort) {
     struct Case {
         int Global;

@@ -19,10 +19,23 @@ void DialogTest::SetUp() {
 
 std::vector<std::string> DialogTest::Sent() {
     std::vector<std::string> sent;
-    for (const agents::SetLogLine& line : FSets->Since()) {
-        sent.push_back(line.Oid + "=" + line.Value);
+    for (const std::vector<std::string>& request : SentRequests()) {
+        sent.insert(sent.end(), request.begin(), request.end());
     }
     return sent;
+}
+
+std::vector<std::vector<std::string>> DialogTest::SentRequests() {
+    std::vector<std::vector<std::string>> requests;
+    std::string id;
+    for (const agents::SetLogLine& line : FSets->Since()) {
+        if (requests.empty() || line.RequestId != id) {
+            requests.emplace_back();
+            id = line.RequestId;
+        }
+        requests.back().push_back(line.Oid + "=" + line.Value);
+    }
+    return requests;
 }
 
 bool DialogTest::Idle(const TTableDialog& form) {

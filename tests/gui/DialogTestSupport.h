@@ -28,6 +28,8 @@ protected:
     // The SETs the shared simulator received since the last call, as
     // "OID=VALUE" of each varbind.
     std::vector<std::string> Sent();
+    // The same, one list a SET request.
+    std::vector<std::vector<std::string>> SentRequests();
 
     static bool Idle(const TTableDialog& form);
     static void WaitIdle(const TTableDialog& form);
