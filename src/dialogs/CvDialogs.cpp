@@ -11,6 +11,9 @@
 #include "CvException.h"
 #include "CvMessageBox.h"
 #include "CvModal.h"
+#include "EthernetAccessDialogs.h"
+#include "IpAccessDialogs.h"
+#include "Ipv6AccessDialogs.h"
 #include "LinkAggregationDialogs.h"
 #include "MirrorDialogs.h"
 #include "MstpPortStateDialogs.h"
@@ -50,6 +53,12 @@ const Entry kDialogs[] = {
     {"TPortMirrorForm", Make<TPortMirrorForm>},
     {"TTrafficSegmentationForm", Make<TTrafficSegmentationForm>},
     {"TAggregatorPortTableForm", Make<TAggregatorPortTableForm>},
+    {"TEthernetMaskInformationForm", Make<TEthernetMaskInformationForm>},
+    {"TEthernetInformationRuleForm", Make<TEthernetInformationRuleForm>},
+    {"TIPMaskInformationForm", Make<TIPMaskInformationForm>},
+    {"TIPRuleForm", Make<TIPRuleForm>},
+    {"TIPv6MaskInfoForm", Make<TIPv6MaskInfoForm>},
+    {"TIpv6RuleForm", Make<TIpv6RuleForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 

@@ -32,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, DialogLifecycleTest,
                          ::testing::Values("TPortTrunkForm", "TAggregatorPortTableForm",
                                            "TPortMirrorForm", "TTrafficSegmentationForm",
                                            "TSpanningTreeAlgorithmForm", "TSTP_Info",
-                                           "TMSTPPortStateForm"),
+                                           "TMSTPPortStateForm", "TEthernetMaskInformationForm",
+                                           "TEthernetInformationRuleForm", "TIPMaskInformationForm",
+                                           "TIPRuleForm", "TIPv6MaskInfoForm", "TIpv6RuleForm"),
                          [](const auto& info) { return std::string(info.param); });
 
 }  // namespace

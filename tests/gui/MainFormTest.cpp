@@ -246,7 +246,7 @@ TEST_F(MainFormTest, ClosingRmonControlReappliesTheRmonRule) {
 
 TEST_F(MainFormTest, EntriesWithoutWindowSayThatTheyAreNotAvailable) {
     Start(1);
-    Form->menuBar()->findChild<QAction*>("EthernetMask1")->trigger();
+    Form->menuBar()->findChild<QAction*>("PayloadMaskInformation1")->trigger();
     ASSERT_EQ(Boxes.size(), 1u);
     EXPECT_EQ(Boxes[0].Type, CvMessageBox::Kind::Information);
     EXPECT_EQ(Boxes[0].Text, "This page is not available in this version.");
@@ -257,7 +257,8 @@ TEST_F(MainFormTest, DialogEntriesOpenTheirDialogs) {
     const std::pair<const char*, const char*> entries[] = {
         {"StaticForm1", "VlanStaticForm"}, {"CurrentForm1", "VLanCurrentTableForm"},
         {"About1", "AboutForm"},           {"PortTrunk2", "PortTrunkForm"},
-        {"Information2", "STP_Info"},
+        {"Information2", "STP_Info"},      {"EthernetMask1", "EthernetMaskInformationForm"},
+        {"IPv6Rule1", "Ipv6RuleForm"},
     };
     for (const auto& [entry, form] : entries) {
         QString shown;

@@ -94,7 +94,7 @@ TEST_F(DialogRegistryTest, OpensWithTheMenusCaptionAndLargeFontsAndFreesTheDialo
     for (const char* form : {"TVlanStaticForm", "TVLanCurrentTableForm", "TAboutForm"}) {
         EXPECT_TRUE(HasDialog(form)) << form;
     }
-    EXPECT_FALSE(HasDialog("TEthernetMaskInformationForm"));
+    EXPECT_FALSE(HasDialog("TUserMaskInfoForm"));
 
     QWidget main;
     TDialogContext context;
