@@ -167,8 +167,9 @@ SetResult SetTransaction::PrepareRowWithoutStatus(const RowWork& row) {
     return {};
 }
 
-// The older convention of some of the switch's tables: valid(3) creates or
-// keeps the row, invalid(2) removes it.
+// The older convention of some of the switch's tables: valid(3) (or, in the
+// static filtering tables, permanent(3), deleteOnReset(4), deleteOnTimeout(5))
+// creates or keeps the row, invalid(2) removes it.
 SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
     constexpr std::int64_t kInvalid = 2;
     constexpr std::int64_t kValid = 3;
@@ -205,7 +206,13 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
     for (const auto i : row.varbinds) {
         view[varbinds_[i].first[table.entry.size()]] = varbinds_[i].second;
     }
-    view[*table.validColumn] = MibValue::Integer(kValid);
+    // A column that also says how long the row lives (permanent, deleteOnReset,
+    // ...) keeps the kind asked for, or the row's own when none is.
+    if (requested) {
+        view[*table.validColumn] = MibValue::Integer(*requested);
+    } else {
+        view.try_emplace(*table.validColumn, MibValue::Integer(kValid));
+    }
     if (!Complete(table, view)) {
         return Fail(SetStatus::InconsistentValue, blame);
     }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "AccessControl.h"
+#include "Bridging.h"
 #include "SecurityTables.h"
 #include "TableRows.h"
 
@@ -448,6 +449,10 @@ RowChecks VantaDevice::Checks() {
     checks["acl-ip-rule"] = acl::IpRuleFits;
     checks["acl-ipv6-profile"] = acl::Ipv6ProfileFits;
     checks["acl-ipv6-rule"] = acl::Ipv6RuleFits;
+    checks["router-ports"] = bridge::RouterPortsAreConsistent;
+    checks["static-multicast-ports"] = bridge::StaticMulticastPortsAreConsistent;
+    checks["garp-timers"] = bridge::GarpTimersAreConsistent;
+    checks["pvid"] = bridge::PvidNamesVlan;
     return checks;
 }
 
