@@ -117,4 +117,13 @@ std::string PortModel::LedString() const {
     return leds;
 }
 
+void PortModel::ClearCounters() {
+    for (Port& port : ports_) {
+        port.inOctets = port.outOctets = 0;
+        port.inUnicast = port.outUnicast = 0;
+        port.inMulticast = port.outMulticast = 0;
+        port.inBroadcast = port.outBroadcast = 0;
+    }
+}
+
 }  // namespace vsim

@@ -59,6 +59,8 @@ public:
     // Sets the administrative state of one medium; a link change is stamped.
     void SetEnabled(int port, Medium medium, bool enabled, std::uint32_t now);
     void SetForced(int port, LinkSpeed speed) { At(port).forced = speed; }
+    // Every port's traffic counters start again from zero.
+    void ClearCounters();
 
     // The front-panel LED string: power, console and RPS bytes, then a link
     // byte (1 = no link, 0x80 = activity) and a colour byte per port.

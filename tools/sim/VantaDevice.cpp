@@ -37,6 +37,7 @@ const Oid kUpTimeText = O("1.3.6.1.4.1.99917.12.10.10.2.0");
 const Oid kTrunkEntries = O("1.3.6.1.4.1.99917.11.70.1.2.9.2.0");
 const Oid kTrunkEntry = O("1.3.6.1.4.1.99917.11.70.1.2.9.3.1");
 const Oid kMirrorTarget = O("1.3.6.1.4.1.99917.11.70.1.2.10.1.0");
+const Oid kClearCounters = O("1.3.6.1.4.1.99917.11.70.1.2.1.2.5.0");
 
 // Columns.
 constexpr std::uint32_t kIfSpeed = 5;
@@ -76,6 +77,8 @@ constexpr std::int64_t kEnabled = 3;
 constexpr std::int64_t kDisabled = 2;
 constexpr std::int64_t kLinkPass = 2;
 constexpr std::int64_t kLinkFail = 3;
+constexpr std::int64_t kCountersNormal = 1;
+constexpr std::int64_t kCountersClear = 2;
 
 MibValue Counter(std::uint64_t v) {
     return MibValue::Numeric(Syntax::Counter32, static_cast<std::int64_t>(v & 0xFFFFFFFFu));
@@ -319,6 +322,8 @@ void VantaDevice::Start(Clock::time_point now) {
     PublishTrunks();
     SyncAugmentingTables(model_, rules_);
     acl::PublishIpRuleProtocols(model_);
+    bridge::PublishForwarding(model_);
+    bridge::PublishPvids(model_);
     if (learnedCount_) {
         learned_ = std::make_unique<LearnedAddresses>(
             model_, LearnAddresses(*learnedCount_, ActiveVlans(), PortModel::kPorts, seed_));
@@ -352,6 +357,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     bool vlansChanged = false;
     bool trunksChanged = false;
     bool ipAclChanged = false;
+    bool forwardingChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
         const std::int64_t number = write.value ? write.value->number : 0;
@@ -387,6 +393,14 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
             trunksChanged = true;
         } else if (IsPrefix(acl::kIpProfileEntry, oid) || IsPrefix(acl::kIpRuleEntry, oid)) {
             ipAclChanged = true;
+        } else if (IsPrefix(bridge::kForwardAllEntry, oid) ||
+                   IsPrefix(bridge::kForwardUnregisteredEntry, oid)) {
+            forwardingChanged = true;
+        } else if (oid == kClearCounters && number == kCountersClear) {
+            // An order, not a setting: done at once, and it reads normal again.
+            ClearCounters();
+            Refresh(kClearCounters, MibValue::Integer(kCountersNormal));
+            reactions.push_back({kClearCounters, MibValue::Integer(kCountersNormal)});
         }
     }
     PublishPorts();
@@ -399,6 +413,14 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     SyncAugmentingTables(model_, rules_);
     if (ipAclChanged) {
         acl::PublishIpRuleProtocols(model_);
+    }
+    if (forwardingChanged || vlansChanged) {
+        const auto filled = bridge::PublishForwarding(model_);
+        reactions.insert(reactions.end(), filled.begin(), filled.end());
+    }
+    if (vlansChanged) {
+        const auto moved = bridge::PublishPvids(model_);
+        reactions.insert(reactions.end(), moved.begin(), moved.end());
     }
     return reactions;
 }
@@ -513,6 +535,28 @@ void VantaDevice::PublishPorts() {
                            [&](const Oid&, MibValue& value) { value.number = port.Up() ? 5 : 2; });
     }
     Refresh(kPortsInUse, MibValue::Integer(inUse));
+    std::set<int> linked;
+    for (int p = 1; p <= PortModel::kPorts; ++p) {
+        if (ports_.At(p).Up()) {
+            linked.insert(p);
+        }
+    }
+    bridge::PublishPauseModes(model_, linked);
+}
+
+// The port statistics start again from zero: the ports' traffic and the
+// counters that grow over a link.
+void VantaDevice::ClearCounters() {
+    ports_.ClearCounters();
+    for (const TickRule& tick : rules_.Ticks()) {
+        if (tick.linked) {
+            model_.UpdateBelow(tick.object, [](const Oid&, MibValue& value) {
+                value.number = 0;
+                value.counter64 = 0;
+            });
+        }
+    }
+    PublishPorts();
 }
 
 void VantaDevice::PublishVlans() {

@@ -22,7 +22,8 @@ namespace vsim {
 // spanning-tree status, counters, up-time) into the model, lets the counters
 // of the behaviour file grow, and answers to sets that change the device
 // (port administration and speed, static VLANs and the tables that follow
-// them, trunks, the IP access rules that take their profile's protocol).
+// them, trunks, the IP access rules that take their profile's protocol,
+// multicast forwarding lists, the order to clear the counters).
 class VantaDevice {
 public:
     using Clock = std::chrono::steady_clock;
@@ -55,6 +56,7 @@ private:
     void PublishVlans();
     std::set<std::uint32_t> ActiveVlans() const;
     void PublishTrunks();
+    void ClearCounters();
     void Refresh(const Oid& oid, const MibValue& value);
     SetTransaction::Write SetPortEnabled(int port, Medium medium, bool enabled);
 
