@@ -297,20 +297,13 @@ void TAccessRuleForm::RefreshBtnClick() {
 }
 
 std::set<int> TAccessRuleForm::ChosenExclusions() const {
-    std::set<int> excluded;
     QString enableBox;
     for (const TDialogField& field : Decl.Fields) {
-        if (field.SendBox == nullptr) {
-            continue;
-        }
-        if (!Checked(field.SendBox)) {
-            excluded.insert(field.Item);
-        }
         if (QString(field.Name) == Rule.EnablePriorityCombo) {
             enableBox = field.SendBox;
         }
     }
-    excluded = ExcludedColumns(*this, Rule.Choice, excluded);
+    std::set<int> excluded = ExcludedColumns(*this, Rule.Choice, UnsentItems(0));
     // The priority columns go only with an enable priority that is not "disabled":
     // the one chosen, else the selected row's.
     const bool chosen = Checked(qPrintable(enableBox));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string_view>
 
 class QLabel;
@@ -18,6 +19,7 @@ struct TDialogContext {
     QString Caption{};              // the caption the menu entry sets; "" keeps the dialog's own
     TForm1* Form1 = nullptr;        // the module-wide readiness flags
     QLabel* StpVersion = nullptr;   // the main window's ST_STPVersion: read and written back
+    std::function<void()> RefreshRmonMenu{};  // the main window reads the RMON state again
 };
 
 // Whether this build has the dialog of that form class.

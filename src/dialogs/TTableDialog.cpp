@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <exception>
+#include <utility>
 
 #include "CheckBox.h"
 #include "ComboBox.h"
@@ -276,6 +277,73 @@ bool TTableDialog::WriteExcluding(std::size_t k, const std::set<int>& excluded, 
     }
     request.Set(reread, true);
     return true;
+}
+
+void TTableDialog::WriteAndReselect() {
+    CvSNMPRequest2Edits& table = *Request(0);
+    const int line = List->SelectedLine();
+    FReselect = line >= 0 ? List->Caption(line) : QString();
+    if (!Guarded(table, [&] { table.Set(true, true); })) {
+        FReselect.clear();
+    }
+}
+
+void TTableDialog::Reselect() {
+    const QString caption = std::exchange(FReselect, QString());
+    for (int line = 0; !caption.isEmpty() && line < List->LineCount(); ++line) {
+        if (List->Caption(line) == caption) {
+            List->SelectLine(line);
+            ListClick();
+            return;
+        }
+    }
+}
+
+CheckBox* TTableDialog::SendBoxOf(const TDialogField& field) const {
+    return field.SendBox != nullptr ? dynamic_cast<CheckBox*>(Field(field.SendBox)) : nullptr;
+}
+
+std::set<int> TTableDialog::UnsentItems(std::size_t k) const {
+    std::set<int> unsent;
+    for (const TDialogField& field : Decl.Fields) {
+        const CheckBox* box = SendBoxOf(field);
+        if (box != nullptr && field.Request == static_cast<std::int32_t>(k) && field.Item >= 0 &&
+            !box->isChecked()) {
+            unsent.insert(field.Item);
+        }
+    }
+    return unsent;
+}
+
+QWidget* TTableDialog::FirstEmptySentField(std::size_t k) const {
+    // In the order of the request's items, wherever the window shows them.
+    QWidget* first = nullptr;
+    std::int32_t firstItem = 0;
+    for (const TDialogField& field : Decl.Fields) {
+        const CheckBox* box = SendBoxOf(field);
+        if (box == nullptr || field.Request != static_cast<std::int32_t>(k) || !box->isChecked()) {
+            continue;
+        }
+        QWidget* control = Field(field.Name);
+        const auto* combo = dynamic_cast<ComboBox*>(control);
+        const QString shown =
+            combo != nullptr ? combo->currentText() : control->property("text").toString();
+        if (shown.isEmpty() && (first == nullptr || field.Item < firstItem)) {
+            first = control;
+            firstItem = field.Item;
+        }
+    }
+    return first;
+}
+
+void TTableDialog::TickSendBoxes(bool ticked) {
+    for (const TDialogField& field : Decl.Fields) {
+        CheckBox* box = SendBoxOf(field);
+        // A box that is off stays unticked: its field cannot be written now.
+        if (box != nullptr && (!ticked || box->isEnabled())) {
+            box->setChecked(ticked);
+        }
+    }
 }
 
 ComboBox* TTableDialog::StatusCombo() const {

@@ -16,6 +16,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "CvSNMPVar.h"
 
+class CheckBox;
 class ComboBox;
 class ListView;
 class QLabel;
@@ -180,7 +181,19 @@ protected:
     void WriteExcluding(std::size_t k, std::initializer_list<std::int32_t> excluded, bool reread);
     // False, and nothing sent, when `excluded` leaves nothing to write.
     bool WriteExcluding(std::size_t k, const std::set<int>& excluded, bool reread);
+    // Fields with a send box: the items of request `k` whose box is not
+    // ticked, for WriteExcluding; the first ticked field of request `k` that
+    // shows nothing (nullptr when none); every enabled box ticked, or all
+    // unticked.
+    std::set<int> UnsentItems(std::size_t k) const;
+    QWidget* FirstEmptySentField(std::size_t k) const;
+    void TickSendBoxes(bool ticked);
     void SetRowButtons(bool rowSelected);
+    // Writes the selected row of request 0 with a re-read; the row with the
+    // same first column is selected again once Reselect runs from the
+    // read's completion.
+    void WriteAndReselect();
+    void Reselect();
     // The key edit locked and greyed while a row is selected; unlocked,
     // white and empty otherwise.
     void LockKey(bool locked);
@@ -234,10 +247,12 @@ private:
     void BindRequest(std::size_t k);
     void BindField(CvSNMPRequest2Edits& request, const TDialogField& field);
     void FreeRequests();
+    CheckBox* SendBoxOf(const TDialogField& field) const;
 
     std::vector<ListView*> FLists;
     QWidget* FButtonPanel = nullptr;
     bool FRowShown = true;
+    QString FReselect;
     bool FClosing = false;
     bool FDestroying = false;
 };

@@ -102,6 +102,7 @@ void TMainForm::OpenDialogOf(std::string_view formClass, std::string_view name) 
     context.Caption = QString::fromStdString(title.Caption);
     context.Form1 = Form1;
     context.StpVersion = ST_STPVersion;
+    context.RefreshRmonMenu = [this] { ApplyRmonRule(); };
     try {
         OpenDialog(formClass, context);
     } catch (const std::exception& e) {
