@@ -8,15 +8,21 @@
 #include <memory>
 #include <type_traits>
 
+#include "BridgeDialogs.h"
 #include "CvException.h"
 #include "CvMessageBox.h"
 #include "CvModal.h"
+#include "Dot1xStatisticsDialogs.h"
+#include "Dot3Dialogs.h"
 #include "EthernetAccessDialogs.h"
+#include "FilterDialogs.h"
 #include "IpAccessDialogs.h"
 #include "Ipv6AccessDialogs.h"
+#include "Layer2ControlDialogs.h"
 #include "LinkAggregationDialogs.h"
 #include "MirrorDialogs.h"
 #include "MstpPortStateDialogs.h"
+#include "MulticastSnoopingDialogs.h"
 #include "SpanningTreeDialogs.h"
 #include "TAboutForm.h"
 #include "VlanDialogs.h"
@@ -59,6 +65,26 @@ const Entry kDialogs[] = {
     {"TIPRuleForm", Make<TIPRuleForm>},
     {"TIPv6MaskInfoForm", Make<TIPv6MaskInfoForm>},
     {"TIpv6RuleForm", Make<TIpv6RuleForm>},
+    {"TPBridgeConfigForm", Make<TPBridgeConfigForm>},
+    {"TGARPForm", Make<TGARPForm>},
+    {"TPortCapabilities8021dForm", Make<TPortCapabilities8021dForm>},
+    {"TVLanGeneralInfoForm", Make<TVLanGeneralInfoForm>},
+    {"TVLanPortInfomationForm", Make<TVLanPortInfomationForm>},
+    {"TTpGroupDestinationForwardedForm", Make<TTpGroupDestinationForwardedForm>},
+    {"TMulticastForwardingInformationForm", Make<TMulticastForwardingInformationForm>},
+    {"TForwardUnregisteredInformationForm", Make<TForwardUnregisteredInformationForm>},
+    {"TMulticastFilterInformationForm", Make<TMulticastFilterInformationForm>},
+    {"TUnicastFilterInformationForm", Make<TUnicastFilterInformationForm>},
+    {"TIGMPRouterPortsForm", Make<TIGMPRouterPortsForm>},
+    {"TMLD_SnoopingRouterPortsForm", Make<TMLD_SnoopingRouterPortsForm>},
+    {"TMLD_SnoopingGroupForm", Make<TMLD_SnoopingGroupForm>},
+    {"TEquipmentBasicInfoForm", Make<TEquipmentBasicInfoForm>},
+    {"TDiagnosticsInformationForm", Make<TDiagnosticsInformationForm>},
+    {"TMacStatisticTableForm", Make<TMacStatisticTableForm>},
+    {"TLayer2ControlForm", Make<TLayer2ControlForm>},
+    {"TPacketStormControlForm", Make<TPacketStormControlForm>},
+    {"Tdot3ControlForm", Make<Tdot3ControlForm>},
+    {"Tdot3PauseForm", Make<Tdot3PauseForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 

@@ -28,14 +28,22 @@ TEST_P(DialogLifecycleTest, ClosingWhileTheFirstReadsRunEndsCleanly) {
     PumpFor(200);  // late replies find nothing
 }
 
-INSTANTIATE_TEST_SUITE_P(Dialogs, DialogLifecycleTest,
-                         ::testing::Values("TPortTrunkForm", "TAggregatorPortTableForm",
-                                           "TPortMirrorForm", "TTrafficSegmentationForm",
-                                           "TSpanningTreeAlgorithmForm", "TSTP_Info",
-                                           "TMSTPPortStateForm", "TEthernetMaskInformationForm",
-                                           "TEthernetInformationRuleForm", "TIPMaskInformationForm",
-                                           "TIPRuleForm", "TIPv6MaskInfoForm", "TIpv6RuleForm"),
-                         [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DialogLifecycleTest,
+    ::testing::Values("TPortTrunkForm", "TAggregatorPortTableForm", "TPortMirrorForm",
+                      "TTrafficSegmentationForm", "TSpanningTreeAlgorithmForm", "TSTP_Info",
+                      "TMSTPPortStateForm", "TEthernetMaskInformationForm",
+                      "TEthernetInformationRuleForm", "TIPMaskInformationForm", "TIPRuleForm",
+                      "TIPv6MaskInfoForm", "TIpv6RuleForm", "TPBridgeConfigForm", "TGARPForm",
+                      "TPortCapabilities8021dForm", "TVLanGeneralInfoForm",
+                      "TVLanPortInfomationForm", "TTpGroupDestinationForwardedForm",
+                      "TMulticastForwardingInformationForm", "TForwardUnregisteredInformationForm",
+                      "TMulticastFilterInformationForm", "TUnicastFilterInformationForm",
+                      "TIGMPRouterPortsForm", "TMLD_SnoopingRouterPortsForm",
+                      "TMLD_SnoopingGroupForm", "TEquipmentBasicInfoForm",
+                      "TDiagnosticsInformationForm", "TMacStatisticTableForm", "TLayer2ControlForm",
+                      "TPacketStormControlForm", "Tdot3ControlForm", "Tdot3PauseForm"),
+    [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
 }  // namespace gui_test
