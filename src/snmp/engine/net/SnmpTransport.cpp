@@ -1,6 +1,7 @@
 #include "SnmpTransport.h"
 
 #include <sys/select.h>
+#include <sys/socket.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -15,12 +16,16 @@
 
 #include <net-snmp/library/snmp_transport.h>
 
+#include "ClearReport.h"
 #include "NetSnmpLibrary.h"
 #include "NetSnmpPdu.h"
 #include "NetSnmpResults.h"
 #include "NetSnmpUsm.h"
 
 namespace {
+
+// Enough for any Report: it carries one counter.
+constexpr std::size_t kPeekBytes = 1500;
 
 std::string PeerName(const SnmpTarget& t) {
     const bool v6 = t.Address.find(':') != std::string::npos;
@@ -71,6 +76,9 @@ struct PendingRequest {
     // Waiting in its session's queue for the engine id: what the library
     // still says about an earlier send (a Report comes twice) is no outcome.
     bool Queued = false;
+    // Sends given up for a resend while the library still waits for them:
+    // their time-outs are no outcome either.
+    int AbandonedSends = 0;
 };
 
 struct SnmpSession::Impl {
@@ -90,6 +98,7 @@ struct SnmpSession::Impl {
     static int OnEvent(int op, netsnmp_session* s, int reqid, netsnmp_pdu* pdu, void* magic);
     void Finish(std::uint64_t id, int result, const SnmpResponse& response);
     bool Rediscover(PendingRequest& request, int result);
+    void AgentRestarted(NetSession& session, int result);
     void RunCompletion(const SnmpCompletion& completion, int result, const SnmpResponse& response);
     void RegisterUser(const SnmpTarget& target);
     int Open(const SnmpTarget& target, bool sync, NetSession*& session);
@@ -153,6 +162,10 @@ void SnmpSession::Impl::Finish(std::uint64_t id, int result, const SnmpResponse&
     if (it == Pending.end() || it->second.Finished || it->second.Queued) {
         return;
     }
+    if (result == SnmpResult::Timeout && it->second.AbandonedSends > 0) {
+        --it->second.AbandonedSends;
+        return;
+    }
     if (it->second.InSend) {
         it->second.Finished = true;
         it->second.Result = result;
@@ -211,6 +224,25 @@ bool SnmpSession::Impl::Rediscover(PendingRequest& request, int result) {
         FailQueue(session, started);
     }
     return true;
+}
+
+// A Report the library dropped said the agent restarted: every request the
+// session has out is sent again to the engine found anew.
+void SnmpSession::Impl::AgentRestarted(NetSession& session, int result) {
+    std::vector<std::uint64_t> out;
+    for (const auto& [id, request] : Pending) {
+        if (request.Session == &session && !request.Discovery && !request.Queued &&
+            !request.Finished && !request.InSend) {
+            out.push_back(id);
+        }
+    }
+    // Collected first: the discovery Rediscover starts is a pending request too.
+    for (const std::uint64_t id : out) {
+        auto it = Pending.find(id);
+        if (it != Pending.end() && Rediscover(it->second, result)) {
+            ++it->second.AbandonedSends;
+        }
+    }
 }
 
 int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& session) {
@@ -453,8 +485,19 @@ void SnmpSession::Impl::Read(NetSession& session) {
     FD_ZERO(&fds);
     FD_SET(session.Socket, &fds);
     ++CallbackDepth;
-    snmp_sess_read(session.Handle, &fds);
+    // The library drops a Report it cannot take (the agent's boots went
+    // back, its engine id changed): looked at first, it still says that the
+    // agent restarted, now rather than at the time-out.
+    unsigned char peeked[kPeekBytes];
+    const ssize_t got = recv(session.Socket, peeked, sizeof peeked, MSG_PEEK | MSG_DONTWAIT);
+    const int read = snmp_sess_read(session.Handle, &fds);
     --CallbackDepth;
+    if (read != 0 && got > 0) {
+        const std::string report = ClearReportOid(peeked, static_cast<std::size_t>(got));
+        if (!report.empty()) {
+            AgentRestarted(session, MapReportOid(report));
+        }
+    }
 }
 
 SnmpSession::SnmpSession() : FImpl(std::make_unique<Impl>()) {
