@@ -80,6 +80,12 @@ TEST_F(EditsPanelTest, RowKindsFollowWritabilityAndOptionsAndIndexColumnsStayRea
     EXPECT_EQ(state->count(), 2);
     EXPECT_EQ(state->itemText(1), "disabled");
     EXPECT_EQ(editor.SelectShown(), (std::vector<bool>{false, false, true, true, false}));
+    // Hidden and shown again, a read-only row still has no select box to offer.
+    for (std::int32_t i = 0; i < editor.Panel->RowCount(); ++i) {
+        editor.Panel->HideRow(i);
+        editor.Panel->ShowRow(i);
+    }
+    EXPECT_EQ(editor.SelectShown(), (std::vector<bool>{false, false, true, true, false}));
     EXPECT_EQ(editor.Buttons->SetButton->text(), "Set Checked");
     EXPECT_FALSE(editor.Buttons->CheckAllButton->isHidden());
 }

@@ -218,6 +218,29 @@ TEST_F(BindingTest, SingleControlsShowAndReturnTheirValues) {
     EXPECT_EQ(chained, 2) << "unbinding gives the handler back";
 }
 
+// A check box bound through a two-entry option list: the first entry is
+// unticked, the second ticked, both ways.
+TEST_F(BindingTest, OptionCheckBoxTicksForTheSecondEntryOnly) {
+    Window window;
+    auto* box = new CheckBox(QString(), &window.Owner);
+    const CvSNMPVarDesc records[] = {
+        {"1.3.6.1.4.1.99999.3", "Box", CvSyntax::integer, kRw, &kStates}, {}};
+    CvSNMPRequest2Edits binding(&window.Owner);
+    binding.Request->Vars.Assign(CvSNMPVarList(records, SVT_SV, 0));
+    binding.BindControl(0, box);
+    CvSNMPVarList& vars = binding.Request->Vars;
+    for (const auto& [value, ticked] : {std::pair{"enabled", false}, std::pair{"disabled", true}}) {
+        SCOPED_TRACE(value);
+        box->setChecked(!ticked);
+        vars.Item(0).Value = value;
+        binding.ValuesToControls(0);
+        EXPECT_EQ(box->isChecked(), ticked);
+        vars.Item(0).Value.clear();
+        binding.ControlsToValues(0);
+        EXPECT_EQ(vars.Item(0).Value, value);
+    }
+}
+
 TEST_F(BindingTest, CheckBoxGroupShowsAndBuildsTheBitmap) {
     Window window;
     CvSNMPRequest2Edits binding(&window.Owner);
