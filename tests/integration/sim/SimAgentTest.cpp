@@ -289,6 +289,41 @@ TEST(SimSetErrors, ReadOnlyObjectsAreNotWritable) {
     EXPECT_NE(Get(sim, kSysDescr).find("Vanta-A"), std::string::npos);
 }
 
+// Over the wire, the two refusals that come after each varbind alone was
+// fine: a row the device rules refuse takes the whole set with it, and
+// notReady is no status a manager may ask for.
+TEST(SimSetErrors, RowRulesAndNotReadyRefuseTheWholeSet) {
+    SimProcess sim;
+    ASSERT_FALSE(sim.Address().empty());
+    // Ethernet profile 1 does not examine the VLAN: its rule may not match one.
+    const std::string rule = "1.3.6.1.4.1.99917.12.9.3.1.1.";
+    struct Case {
+        const char* Name;
+        std::vector<std::string> Varbinds;
+        const char* Error;
+    };
+    const Case cases[] = {
+        {"rule against its profile",
+         {kSysName, "s", "changed", rule + "3.1.5", "s", "default", rule + "17.1.5", "i", "4"},
+         "inconsistentValue"},
+        {"notReady asked for a new row",
+         {kSysName, "s", "changed", kVlanStatic + "5.77", "i", "3"},
+         "wrongValue"},
+        {"notReady asked for an active row",
+         {kSysName, "s", "changed", kVlanStatic + "5.1", "i", "3"},
+         "wrongValue"},
+    };
+    for (const Case& c : cases) {
+        const ToolResult set = Set(sim, c.Varbinds);
+        EXPECT_NE(set.err.find(c.Error), std::string::npos) << c.Name << ": " << set.err;
+    }
+    // An independent read: nothing of any of them stayed.
+    EXPECT_EQ(Get(sim, kSysName), "vanta-a");
+    EXPECT_EQ(Get(sim, kVlanStatic + "5.1"), "1");
+    EXPECT_EQ(Get(sim, rule + "17.1.5").find("No Such Instance"), 0u);
+    EXPECT_EQ(Get(sim, kVlanStatic + "5.77").find("No Such Instance"), 0u);
+}
+
 TEST(SimSetErrors, OneBadVarbindChangesNothing) {
     SimProcess sim;
     ASSERT_FALSE(sim.Address().empty());
