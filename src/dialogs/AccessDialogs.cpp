@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "CheckBox.h"
+#include "ColumnChoice.h"
 #include "ComboBox.h"
 #include "Edit.h"
 #include "ListView.h"
@@ -18,16 +19,6 @@ std::set<int> ColumnsBetween(int first, int statusItem) {
         columns.insert(c);
     }
     return columns;
-}
-
-QString ControlText(const QWidget* control) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
-        return edit->text();
-    }
-    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
-        return combo->currentText();
-    }
-    return {};
 }
 
 }  // namespace
@@ -68,14 +59,6 @@ bool TAccessProfileForm::RowSelected() const {
 
 Edit* TAccessProfileForm::IdEdit() const {
     return static_cast<Edit*>(Field(Decl.KeyField));
-}
-
-ComboBox* TAccessProfileForm::Combo(const char* name) const {
-    return static_cast<ComboBox*>(Field(name));
-}
-
-QString TAccessProfileForm::TextOf(const char* name) const {
-    return ControlText(Field(name));
 }
 
 void TAccessProfileForm::Reset() {
@@ -197,14 +180,6 @@ bool TAccessRuleForm::Checked(const char* box) const {
     return static_cast<CheckBox*>(Field(box))->isChecked();
 }
 
-QString TAccessRuleForm::TextOf(const char* name) const {
-    return ControlText(Field(name));
-}
-
-ComboBox* TAccessRuleForm::Combo(const char* name) const {
-    return static_cast<ComboBox*>(Field(name));
-}
-
 QWidget* TAccessRuleForm::InputOf(const char* box) const {
     for (const TDialogField& field : Decl.Fields) {
         if (field.SendBox != nullptr && QString(field.SendBox) == box) {
@@ -225,15 +200,19 @@ std::vector<const char*> TAccessRuleForm::SendBoxes() const {
 }
 
 void TAccessRuleForm::CheckAll(bool checked) {
+    SetSendBoxes(checked, true);
+}
+
+void TAccessRuleForm::SetSendBoxes(bool checked, bool checkAll) {
     for (const char* name : SendBoxes()) {
         auto* box = static_cast<CheckBox*>(Field(name));
         const bool priority =
             QString(name) == Rule.PriorityBox || QString(name) == Rule.ReplacePriorityBox;
-        if ((Rule.LeftOutOfCheckAll != nullptr && QString(name) == Rule.LeftOutOfCheckAll) ||
-            (priority && Rule.PriorityBoxesKeptWhileDisabled && !box->isEnabled())) {
-            continue;
+        const bool leftOut = checkAll && Rule.LeftOutOfCheckAll != nullptr &&
+                             QString(name) == Rule.LeftOutOfCheckAll;
+        if (!leftOut && !(priority && Rule.PriorityBoxesKeptWhileDisabled && !box->isEnabled())) {
+            box->setChecked(checked);
         }
-        box->setChecked(checked);
     }
 }
 
@@ -243,14 +222,7 @@ void TAccessRuleForm::ClearEdits() {
             static_cast<Edit*>(Field(field.Name))->clear();
         }
     }
-    for (const char* name : SendBoxes()) {
-        auto* box = static_cast<CheckBox*>(Field(name));
-        const bool priority =
-            QString(name) == Rule.PriorityBox || QString(name) == Rule.ReplacePriorityBox;
-        if (!(priority && Rule.PriorityBoxesKeptWhileDisabled && !box->isEnabled())) {
-            box->setChecked(false);
-        }
-    }
+    SetSendBoxes(false, false);
     for (TStackingPortUitForm* grid : Grids) {
         grid->UncheckAll();
     }
@@ -336,7 +308,7 @@ bool TAccessRuleForm::IdsGiven() {
 bool TAccessRuleForm::CheckedFieldsFilled(const std::vector<const char*>& boxes) {
     for (const char* box : boxes) {
         QWidget* input = InputOf(box);
-        if (Checked(box) && ControlText(input).isEmpty()) {
+        if (Checked(box) && ShownText(*input).isEmpty()) {
             Refuse(input, Rule.EmptyRefusal);
             return false;
         }
@@ -353,7 +325,7 @@ bool TAccessRuleForm::Passes(const char* box, const QString& refusal) {
 }
 
 bool TAccessRuleForm::InRange(const char* box, int low, int high, const char* refusal) {
-    const int value = IntOfText(ControlText(InputOf(box))).value_or(-1);
+    const int value = IntOfText(ShownText(*InputOf(box))).value_or(-1);
     return Passes(box, value >= low && value <= high ? QString() : QString(refusal));
 }
 

@@ -8,7 +8,6 @@
 #include "ColumnChoice.h"
 #include "TTableDialog.h"
 
-class ComboBox;
 class Edit;
 
 // Combo entries of a RowStatus column (value minus one).
@@ -61,8 +60,6 @@ protected:
     virtual void Reset();
     bool RowSelected() const;
     Edit* IdEdit() const;
-    ComboBox* Combo(const char* name) const;
-    QString TextOf(const char* name) const;
     // Refuses `text` in an edit that is not empty; true when it passed.
     bool Passes(const char* edit, const QString& refusal);
     // Writes request 0 without `excluded` (nothing when that leaves nothing
@@ -137,8 +134,6 @@ protected:
     void AfterWrite();
     bool RowSelected() const;
     bool Checked(const char* box) const;
-    QString TextOf(const char* name) const;
-    ComboBox* Combo(const char* name) const;
     // The first checked field without a value, refused; true when none.
     bool CheckedFieldsFilled(const std::vector<const char*>& boxes);
     // A checked field whose text `refusal` refuses; true when it passed.
@@ -147,6 +142,9 @@ protected:
     bool InRange(const char* box, int low, int high, const char* refusal);
     QWidget* InputOf(const char* box) const;
     std::vector<const char*> SendBoxes() const;
+    // Ticks or clears the field check boxes; a disabled priority box keeps
+    // its tick where the dialog says so, and Check All may leave one out.
+    void SetSendBoxes(bool checked, bool checkAll);
 
     const TAccessRuleDecl& Rule;
 };

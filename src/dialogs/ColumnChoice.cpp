@@ -7,9 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace {
-
-QString TextOf(const QWidget& control) {
+QString ShownText(const QWidget& control) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(&control)) {
         return edit->text();
     }
@@ -19,8 +17,6 @@ QString TextOf(const QWidget& control) {
     return {};
 }
 
-}  // namespace
-
 bool ControlIs(const QWidget& form, const TControlIs& condition) {
     const auto* control = form.findChild<const QWidget*>(condition.Control);
     if (control == nullptr) {
@@ -28,9 +24,9 @@ bool ControlIs(const QWidget& form, const TControlIs& condition) {
     }
     switch (condition.Test) {
         case TControlTest::Empty:
-            return TextOf(*control).isEmpty();
+            return ShownText(*control).isEmpty();
         case TControlTest::Reads:
-            return TextOf(*control) == condition.Text;
+            return ShownText(*control) == condition.Text;
         case TControlTest::At: {
             const auto* combo = qobject_cast<const QComboBox*>(control);
             return combo != nullptr && combo->currentIndex() == condition.Position;

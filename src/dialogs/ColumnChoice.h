@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <set>
 #include <vector>
 
@@ -43,6 +45,9 @@ struct TColumnRule {
 };
 
 using TColumnChoice = std::vector<TColumnRule>;
+
+// The text an edit or a combo box shows; "" for other controls.
+QString ShownText(const QWidget& control);
 
 bool ControlIs(const QWidget& form, const TControlIs& condition);
 

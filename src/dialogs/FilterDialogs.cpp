@@ -121,8 +121,7 @@ TUnicastFilterInformationForm::TUnicastFilterInformationForm(const TDialogContex
 }
 
 bool TUnicastFilterInformationForm::Named() const {
-    return !static_cast<Edit*>(Field("ED_UnicastVID"))->text().isEmpty() &&
-           !static_cast<Edit*>(Field("UnicastAddress"))->text().isEmpty();
+    return !TextOf("ED_UnicastVID").isEmpty() && !TextOf("UnicastAddress").isEmpty();
 }
 
 void TUnicastFilterInformationForm::AddBtnClick() {

@@ -21,8 +21,6 @@ using namespace dialog_options;
 
 constexpr std::int32_t kAdminHelloTime = 2;
 
-const CvIntOptionPair kEnabledPairs[] = {{1, "enabled"}, {2, "disabled"}, {0, nullptr}};
-const CvOptionList kEnabled(kEnabledPairs);
 const CvIntOptionPair kP2PPairs[] = {{0, "true"}, {1, "false"}, {2, "auto"}, {0, nullptr}};
 const CvOptionList kP2P(kP2PPairs);
 
@@ -32,7 +30,7 @@ const CvSNMPVarDesc kPortState[] = {
     {"1.3.6.1.4.1.99917.12.15.2.5.1.1", "Port Num", integer, kRo},
     {PORT "2", "Admin HelloTime", integer, kRw},
     {PORT "3", "Operate Hello Time", integer, kRo},
-    {PORT "4", "MSTP Port Enable", integer, kRw, &kEnabled},
+    {PORT "4", "MSTP Port Enable", integer, kRw, &kEnabledDisabled},
     {PORT "5", "MSTP Port External PathCost", integer, kRw},
     {PORT "6", "MSTP Port Migration", integer, kRw, &kTrueFalse},
     {PORT "7", "MSTP Port Admin Edge Port", integer, kRw, &kTrueFalse},

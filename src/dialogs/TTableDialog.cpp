@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "CheckBox.h"
+#include "ColumnChoice.h"
 #include "ComboBox.h"
 #include "CvException.h"
 #include "CvExcludedItems.h"
@@ -174,6 +175,14 @@ ListView* TTableDialog::ListOf(std::size_t k) const {
 
 QWidget* TTableDialog::Field(const char* name) const {
     return findChild<QWidget*>(name);
+}
+
+QString TTableDialog::TextOf(const char* name) const {
+    return ShownText(*Field(name));
+}
+
+ComboBox* TTableDialog::Combo(const char* name) const {
+    return static_cast<ComboBox*>(Field(name));
 }
 
 QPushButton* TTableDialog::ButtonNamed(const char* name) const {

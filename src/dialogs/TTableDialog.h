@@ -148,6 +148,9 @@ public:
     QPushButton* Button(TDialogAction action) const;
     QPushButton* ButtonNamed(const char* name) const;
     QWidget* Field(const char* name) const;
+    // The text the edit or combo box `name` shows.
+    QString TextOf(const char* name) const;
+    ComboBox* Combo(const char* name) const;
     TStackingPortUitForm* Grid(std::size_t k) const { return Grids[k]; }
     CvSNMPRequest2Edits* Request(std::size_t k) const;
     ListView* ListOf(std::size_t k) const;

@@ -58,6 +58,7 @@ struct NetSession {
     int Socket = -1;
     std::string Key;
     std::string UserName;  // of a v3 session
+    bool V3 = false;
     bool EngineKnown = true;
     bool Discovering = false;
     std::vector<Waiting> Queue;
@@ -291,6 +292,7 @@ int SnmpSession::Impl::Open(const SnmpTarget& target, bool sync, NetSession*& se
         // The library would find the engine id with a blocking exchange at
         // the first send and never again; the session asks for it itself.
         created->UserName = target.SecurityName;
+        created->V3 = true;
         snmp_sess_session(handle)->flags |= SNMP_FLAGS_DONT_PROBE;
         created->EngineKnown = false;
     }
@@ -487,9 +489,10 @@ void SnmpSession::Impl::Read(NetSession& session) {
     ++CallbackDepth;
     // The library drops a Report it cannot take (the agent's boots went
     // back, its engine id changed): looked at first, it still says that the
-    // agent restarted, now rather than at the time-out.
+    // agent restarted, now rather than at the time-out. Only v3 has Reports.
     unsigned char peeked[kPeekBytes];
-    const ssize_t got = recv(session.Socket, peeked, sizeof peeked, MSG_PEEK | MSG_DONTWAIT);
+    const ssize_t got =
+        session.V3 ? recv(session.Socket, peeked, sizeof peeked, MSG_PEEK | MSG_DONTWAIT) : 0;
     const int read = snmp_sess_read(session.Handle, &fds);
     --CallbackDepth;
     if (read != 0 && got > 0) {
