@@ -9,6 +9,7 @@
 #include <type_traits>
 
 #include "BridgeDialogs.h"
+#include "ConfigImageDialogs.h"
 #include "CvException.h"
 #include "CvMessageBox.h"
 #include "CvModal.h"
@@ -18,12 +19,14 @@
 #include "FilterDialogs.h"
 #include "IpAccessDialogs.h"
 #include "Ipv6AccessDialogs.h"
+#include "Ipv6NeighbourDialogs.h"
 #include "Layer2ControlDialogs.h"
 #include "LinkAggregationDialogs.h"
 #include "MirrorDialogs.h"
 #include "MstpPortStateDialogs.h"
 #include "MulticastSnoopingDialogs.h"
 #include "SpanningTreeDialogs.h"
+#include "StaticRouteDialogs.h"
 #include "TAboutForm.h"
 #include "VlanDialogs.h"
 
@@ -85,6 +88,11 @@ const Entry kDialogs[] = {
     {"TPacketStormControlForm", Make<TPacketStormControlForm>},
     {"Tdot3ControlForm", Make<Tdot3ControlForm>},
     {"Tdot3PauseForm", Make<Tdot3PauseForm>},
+    {"TIpStaticRouteForm", Make<TIpStaticRouteForm>},
+    {"TIpv6StaticRouteForm", Make<TIpv6StaticRouteForm>},
+    {"TARPIPV6ControlForm", Make<TARPIPV6ControlForm>},
+    {"TMultipleConfigControlForm", Make<TMultipleConfigControlForm>},
+    {"TProbeBasicInformationForm", Make<TProbeBasicInformationForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 

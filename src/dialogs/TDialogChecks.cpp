@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kMacDigits = 12;
 constexpr int kMaxIpv4Text = 15;
+constexpr int kIpv6Digits = 32;
 constexpr int kBeepHz = 1000;
 constexpr int kBeepMs = 200;
 
@@ -90,6 +91,31 @@ QString Ipv4TextRefusal(const QString& text) {
         const int value = group.toInt();
         const bool zero = value == 0;
         if (value > 255 || (zero && group.contains("00")) || (!last && zero && group.size() > 1)) {
+            return refusal;
+        }
+    }
+    return {};
+}
+
+QString Ipv6TextRefusal(const QString& text) {
+    return HexDigitsRefusal(text, kIpv6Digits, "Please input a valid IPv6 address");
+}
+
+QString Ipv6MaskRefusal(const QString& text) {
+    const QString refusal = "Please input a valid Mask";
+    if (text.size() != kIpv6Digits) {
+        return refusal;
+    }
+    int i = 0;
+    while (i < text.size() && text[i].toLower() == 'f') {
+        ++i;
+    }
+    // The nibble where the ones end, then only zeros.
+    if (i < text.size() && !QString("08ceCE").contains(text[i++])) {
+        return refusal;
+    }
+    for (; i < text.size(); ++i) {
+        if (text[i] != '0') {
             return refusal;
         }
     }

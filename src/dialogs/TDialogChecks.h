@@ -23,6 +23,14 @@ QString HexDigitsRefusal(const QString& text, int digits, const QString& refusal
 // with "00" is refused.
 QString Ipv4TextRefusal(const QString& text);
 
+// "" when `text` is an IPv6 address written as 32 hexadecimal digits, else
+// "Please input a valid IPv6 address".
+QString Ipv6TextRefusal(const QString& text);
+// "" when `text` is an IPv6 mask of 32 hexadecimal digits whose one bits all
+// lead (f digits, at most one of 8, c or e, then zeros), else
+// "Please input a valid Mask".
+QString Ipv6MaskRefusal(const QString& text);
+
 // A global port number is (unit - 1) * 64 + port.
 struct TUnitPort {
     int Unit;
