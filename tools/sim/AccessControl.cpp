@@ -109,20 +109,10 @@ TableRule Declared(const RowPlace& place, const Oid& entry) {
     return table;
 }
 
-std::int64_t NumberIn(const RowView& row, std::uint32_t column) {
-    const auto it = row.find(column);
-    return it == row.end() ? 0 : it->second.number;
-}
-
 bool Written(const RowPlace& place, const Oid& instance) {
     return place.requested != nullptr &&
            std::any_of(place.requested->begin(), place.requested->end(),
                        [&](const auto& varbind) { return varbind.first == instance; });
-}
-
-const std::vector<ModelWrite>& WritesOf(const RowPlace& place) {
-    static const std::vector<ModelWrite> kNone;
-    return place.writes != nullptr ? *place.writes : kNone;
 }
 
 // A rule fits when its profile, as the set leaves it, examines every field

@@ -1,9 +1,12 @@
 #include "BehaviourRules.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <limits>
 #include <sstream>
+
+#include "ValueFormats.h"
 
 namespace vsim {
 
@@ -44,10 +47,10 @@ std::optional<IndexKey> ReadKey(std::string_view text) {
         IndexKey key;
     };
     static constexpr Named kKeys[] = {
-        {"int", IndexKey::Integer},           {"ip", IndexKey::IpAddress},
-        {"mac", IndexKey::MacAddress},        {"string", IndexKey::String},
-        {"string*", IndexKey::ImpliedString}, {"oid", IndexKey::Oid},
-        {"oid*", IndexKey::ImpliedOid},
+        {"int", IndexKey::Integer},    {"ip", IndexKey::IpAddress},
+        {"mac", IndexKey::MacAddress}, {"ipv6", IndexKey::Ipv6Address},
+        {"string", IndexKey::String},  {"string*", IndexKey::ImpliedString},
+        {"oid", IndexKey::Oid},        {"oid*", IndexKey::ImpliedOid},
     };
     for (const auto& entry : kKeys) {
         if (entry.name == text) {
@@ -142,6 +145,12 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
                     table.check = value;
                 } else if ((name == "augments" || name == "parent") && ParseOid(value)) {
                     (name == "augments" ? table.augments : table.parent) = *ParseOid(value);
+                } else if (name == "missing" &&
+                           (value == "noCreation" || value == "inconsistentValue")) {
+                    table.missing = value == "noCreation" ? MissingAnswer::NoCreation
+                                                          : MissingAnswer::InconsistentValue;
+                } else if (name == "keep" && ParseOid(value)) {
+                    table.kept.push_back(*ParseOid(value));
                 } else if (name == "orphan" &&
                            (value == "inconsistentName" || value == "inconsistentValue")) {
                     table.orphan = value == "inconsistentValue" ? OrphanAnswer::InconsistentValue
@@ -226,6 +235,9 @@ std::vector<std::string> BehaviourRules::Load(const std::string& path) {
                 } else if (name == "testandincr" && eq == std::string::npos &&
                            rule.syntax == Syntax::Integer) {
                     rule.testAndIncr = true;
+                } else if (name == "format" && KnownFormat(value) &&
+                           rule.syntax == Syntax::OctetString) {
+                    rule.format = value;
                 } else if (name == "key" && ReadInt(value) && *ReadInt(value) >= 1) {
                     rule.indexKey = static_cast<std::size_t>(*ReadInt(value) - 1);
                 } else {
@@ -247,6 +259,15 @@ std::vector<std::string> BehaviourRules::Check() const {
         if (!table.augments.empty() && tables_.count(table.augments) == 0) {
             problems.push_back(name + " augments " + FormatOid(table.augments) +
                                ", which is no table");
+        }
+        if (!table.validColumn && table.missing != MissingAnswer::NoError) {
+            problems.push_back(name + ": missing without a valid column");
+        }
+        for (const Oid& index : table.kept) {
+            if (!table.SplitIndex(index)) {
+                problems.push_back(name + ": kept row " + FormatOid(index) +
+                                   " is no index of the table");
+            }
         }
         if (table.parent.empty() && table.orphan != OrphanAnswer::InconsistentName) {
             problems.push_back(name + ": orphan without a parent");
@@ -293,6 +314,10 @@ std::optional<std::vector<Oid>> TableRule::SplitIndex(const Oid& index) const {
                 length = 6;
                 bytes = true;
                 break;
+            case IndexKey::Ipv6Address:
+                length = 16;
+                bytes = true;
+                break;
             case IndexKey::String:
             case IndexKey::Oid:
                 if (at >= index.size()) {
@@ -325,6 +350,10 @@ std::optional<std::vector<Oid>> TableRule::SplitIndex(const Oid& index) const {
         return std::nullopt;
     }
     return parts;
+}
+
+bool TableRule::Keeps(const Oid& index) const {
+    return std::find(kept.begin(), kept.end(), index) != kept.end();
 }
 
 const ObjectRule* BehaviourRules::Object(const Oid& object) const {

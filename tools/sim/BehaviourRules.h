@@ -18,12 +18,13 @@ struct Range {
 };
 
 // One part of a table's index: a number (one arc), an address of fixed
-// width, or a string or object identifier with its length in front, or
-// without it when IMPLIED (the last part only).
+// width (IPv4, MAC, IPv6 as its 16 octets), or a string or object identifier with its length in
+// front, or without it when IMPLIED (the last part only).
 enum class IndexKey : std::uint8_t {
     Integer,
     IpAddress,
     MacAddress,
+    Ipv6Address,
     String,
     ImpliedString,
     Oid,
@@ -42,11 +43,16 @@ struct ObjectRule {
     bool required = false;            // a new row cannot go active before it is set
     bool testAndIncr = false;         // a set must name the current value, which then counts on
     std::optional<std::size_t>
-        indexKey;  // the column repeats this key of the row's index (0-based)
+        indexKey;        // the column repeats this key of the row's index (0-based)
+    std::string format;  // a value layout the octets must follow (ValueFormats.h)
 };
 
 // What a set answers that creates or writes a row without its parent row.
 enum class OrphanAnswer : std::uint8_t { InconsistentName, InconsistentValue };
+
+// What a set answers that removes, through a valid column, a row that is not
+// there: nothing to do, or a refusal.
+enum class MissingAnswer : std::uint8_t { NoError, NoCreation, InconsistentValue };
 
 struct TableRule {
     Oid entry;  // the table's entry object; columns are entry.N
@@ -61,7 +67,11 @@ struct TableRule {
     Oid augments;       // rows exist exactly where this other table has rows
     Oid parent;         // rows exist only under a row of this table, whose index leads theirs
     OrphanAnswer orphan = OrphanAnswer::InconsistentName;
-    bool group = false;  // scalars entry.N.0 checked together as the row "0"
+    MissingAnswer missing = MissingAnswer::NoError;
+    std::vector<Oid> kept;  // rows, by index, that are never destroyed
+    bool group = false;     // scalars entry.N.0 checked together as the row "0"
+
+    bool Keeps(const Oid& index) const;
 
     // The index split into its keys; nullopt when `index` is none of this table.
     std::optional<std::vector<Oid>> SplitIndex(const Oid& index) const;

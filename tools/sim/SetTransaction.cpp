@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "TableRows.h"
+#include "ValueFormats.h"
 
 namespace vsim {
 
@@ -35,6 +36,9 @@ SetResult SetTransaction::CheckValue(std::size_t i, const ObjectRule& rule, bool
     if (!rule.sizes.empty() && std::none_of(rule.sizes.begin(), rule.sizes.end(),
                                             [&](const Range& r) { return r.Contains(length); })) {
         return Fail(SetStatus::WrongLength, i);
+    }
+    if (!rule.format.empty() && !FitsFormat(rule.format, value.bytes)) {
+        return Fail(SetStatus::WrongValue, i);
     }
     if (isStatus) {
         // notReady is reported by the agent, never requested.
@@ -183,8 +187,13 @@ SetResult SetTransaction::PrepareValidRow(const RowWork& row) {
         if (!row.varbinds.empty()) {
             return Fail(SetStatus::InconsistentValue, row.varbinds.front());
         }
-        if (exists && !Creatable(table, row.index)) {
+        if (exists && (!Creatable(table, row.index) || table.Keeps(row.index))) {
             return Fail(SetStatus::InconsistentValue, blame);
+        }
+        if (!exists && table.missing != MissingAnswer::NoError) {
+            return Fail(table.missing == MissingAnswer::NoCreation ? SetStatus::NoCreation
+                                                                   : SetStatus::InconsistentValue,
+                        blame);
         }
         for (const auto& [column, value] : view) {
             writes_.push_back({Join(Join(table.entry, {column}), row.index), std::nullopt});
@@ -285,7 +294,7 @@ SetResult SetTransaction::PrepareRow(const RowWork& row) {
         return Fail(SetStatus::InconsistentValue, blame);
     }
     if (requested == kDestroy) {
-        if (!Creatable(table, row.index) || kept == kPermanent) {
+        if (!Creatable(table, row.index) || kept == kPermanent || table.Keeps(row.index)) {
             return Fail(SetStatus::InconsistentValue, blame);
         }
         for (const auto& [column, value] : view) {
@@ -342,6 +351,7 @@ bool SetTransaction::Creatable(const TableRule& table, const Oid& index) const {
                 break;
             case IndexKey::IpAddress:
             case IndexKey::MacAddress:
+            case IndexKey::Ipv6Address:
                 continue;  // every address may be used
         }
         if (!table.creatable[k].Contains(measure)) {

@@ -58,6 +58,25 @@ std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
     return rows;
 }
 
+std::map<Oid, RowView> RowsAfter(const RowPlace& place, const Oid& entry) {
+    return RowsAfter(place.model, entry, WritesOf(place));
+}
+
+const std::vector<ModelWrite>& WritesOf(const RowPlace& place) {
+    static const std::vector<ModelWrite> kNone;
+    return place.writes != nullptr ? *place.writes : kNone;
+}
+
+std::int64_t NumberIn(const RowView& row, std::uint32_t column) {
+    const auto it = row.find(column);
+    return it == row.end() ? 0 : it->second.number;
+}
+
+std::optional<std::string> OctetsIn(const RowView& row, std::uint32_t column) {
+    const auto it = row.find(column);
+    return it == row.end() ? std::nullopt : std::optional(it->second.bytes);
+}
+
 RowView RowAfter(const MibModel& model, const TableRule& table, const Oid& index,
                  const std::vector<ModelWrite>& writes) {
     RowView row = ReadRow(model, table, index);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "BehaviourRules.h"
@@ -24,6 +26,14 @@ std::map<Oid, RowView> RowsAfter(const MibModel& model, const Oid& entry,
 // One row as a set leaves it: its writes, in their order, over the model.
 RowView RowAfter(const MibModel& model, const TableRule& table, const Oid& index,
                  const std::vector<ModelWrite>& writes);
+
+// The same for the set a device rule checks: its writes when known.
+std::map<Oid, RowView> RowsAfter(const RowPlace& place, const Oid& entry);
+const std::vector<ModelWrite>& WritesOf(const RowPlace& place);
+
+// A column of a row: its number (0 when the row has none) or its octets.
+std::int64_t NumberIn(const RowView& row, std::uint32_t column);
+std::optional<std::string> OctetsIn(const RowView& row, std::uint32_t column);
 
 // A new row's columns before a manager writes any: the defaults, and the
 // columns that repeat a key of the index.

@@ -6,8 +6,12 @@
 #include <set>
 
 #include "AccessControl.h"
+#include "Authentication.h"
 #include "Bridging.h"
+#include "Protection.h"
+#include "Routing.h"
 #include "SecurityTables.h"
+#include "SystemSettings.h"
 #include "TableRows.h"
 
 namespace vsim {
@@ -358,6 +362,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     bool trunksChanged = false;
     bool ipAclChanged = false;
     bool forwardingChanged = false;
+    bool serverGroupsChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
         const std::int64_t number = write.value ? write.value->number : 0;
@@ -393,6 +398,9 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
             trunksChanged = true;
         } else if (IsPrefix(acl::kIpProfileEntry, oid) || IsPrefix(acl::kIpRuleEntry, oid)) {
             ipAclChanged = true;
+        } else if (IsPrefix(auth::kServerEntry, oid) || IsPrefix(auth::kGroupMemberEntry, oid) ||
+                   IsPrefix(auth::kServerGroupEntry, oid)) {
+            serverGroupsChanged = true;
         } else if (IsPrefix(bridge::kForwardAllEntry, oid) ||
                    IsPrefix(bridge::kForwardUnregisteredEntry, oid)) {
             forwardingChanged = true;
@@ -421,6 +429,14 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     if (vlansChanged) {
         const auto moved = bridge::PublishPvids(model_);
         reactions.insert(reactions.end(), moved.begin(), moved.end());
+    }
+    if (serverGroupsChanged) {
+        const auto members = auth::PublishServerGroups(model_);
+        reactions.insert(reactions.end(), members.begin(), members.end());
+    }
+    for (const auto& done :
+         {protect::CarryOut(model_, writes), settings::CarryOut(model_, writes)}) {
+        reactions.insert(reactions.end(), done.begin(), done.end());
     }
     return reactions;
 }
@@ -475,6 +491,18 @@ RowChecks VantaDevice::Checks() {
     checks["static-multicast-ports"] = bridge::StaticMulticastPortsAreConsistent;
     checks["garp-timers"] = bridge::GarpTimersAreConsistent;
     checks["pvid"] = bridge::PvidNamesVlan;
+    checks["login-method-list"] = auth::LoginListFits;
+    checks["enable-method-list"] = auth::EnableListFits;
+    checks["aaa-server"] = auth::ServerFits;
+    checks["aaa-group-member"] = auth::GroupMemberFits;
+    checks["ipv4-static-route"] = routing::Ipv4RouteFits;
+    checks["ipv6-static-route"] = routing::Ipv6RouteFits;
+    checks["ipv6-neighbour"] = routing::Ipv6NeighbourFits;
+    checks["ip-mac-binding"] = protect::BindingFits;
+    checks["port-security-delete"] = protect::PortSecurityDeleteFits;
+    checks["bulwark-thresholds"] = protect::BulwarkThresholdsFit;
+    checks["summer-time"] = settings::SummerTimeFits;
+    checks["config-image"] = settings::ConfigImageFits;
     return checks;
 }
 

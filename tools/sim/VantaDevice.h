@@ -23,7 +23,8 @@ namespace vsim {
 // of the behaviour file grow, and answers to sets that change the device
 // (port administration and speed, static VLANs and the tables that follow
 // them, trunks, the IP access rules that take their profile's protocol,
-// multicast forwarding lists, the order to clear the counters).
+// multicast forwarding lists, the order to clear the counters, server-group
+// membership, released hosts, configuration images and probe restarts).
 class VantaDevice {
 public:
     using Clock = std::chrono::steady_clock;
