@@ -8,6 +8,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "AddressBindingDialogs.h"
 #include "BridgeDialogs.h"
 #include "ConfigImageDialogs.h"
 #include "CvException.h"
@@ -25,6 +26,7 @@
 #include "MirrorDialogs.h"
 #include "MstpPortStateDialogs.h"
 #include "MulticastSnoopingDialogs.h"
+#include "ProtectionDialogs.h"
 #include "SpanningTreeDialogs.h"
 #include "StaticRouteDialogs.h"
 #include "TAboutForm.h"
@@ -93,6 +95,11 @@ const Entry kDialogs[] = {
     {"TARPIPV6ControlForm", Make<TARPIPV6ControlForm>},
     {"TMultipleConfigControlForm", Make<TMultipleConfigControlForm>},
     {"TProbeBasicInformationForm", Make<TProbeBasicInformationForm>},
+    {"TIPMACBindingForm", Make<TIPMACBindingForm>},
+    {"TIpMacBindBlockedForm", Make<TIpMacBindBlockedForm>},
+    {"TPrtSecDelCtrlForm", Make<TPrtSecDelCtrlForm>},
+    {"TSSLManagementForm", Make<TSSLManagementForm>},
+    {"TBulwarkCtrlForm", Make<TBulwarkCtrlForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 
