@@ -42,7 +42,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "TIGMPRouterPortsForm", "TMLD_SnoopingRouterPortsForm",
                       "TMLD_SnoopingGroupForm", "TEquipmentBasicInfoForm",
                       "TDiagnosticsInformationForm", "TMacStatisticTableForm", "TLayer2ControlForm",
-                      "TPacketStormControlForm", "Tdot3ControlForm", "Tdot3PauseForm"),
+                      "TPacketStormControlForm", "Tdot3ControlForm", "Tdot3PauseForm",
+                      "TIPMACBindingForm", "TIpMacBindBlockedForm", "TPrtSecDelCtrlForm",
+                      "TSSLManagementForm", "TBulwarkCtrlForm"),
     [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
