@@ -94,6 +94,40 @@ TEST(DialogChecks, OnlyPortsOfAListedUnitAreValid) {
     EXPECT_EQ(IntOfText(""), std::nullopt);
 }
 
+TEST(DialogChecks, Ipv6AddressesAndMasksAreThirtyTwoDigitsAndMasksLeadingOnes) {
+    const QString zeros(32, '0');
+    const QString f16 = QString(16, 'f');
+    struct Case {
+        QString Text;
+        bool Address;
+        bool Mask;
+    };
+    const Case cases[] = {
+        {f16 + QString(16, '0'), true, true},
+        {f16 + "1" + QString(15, '0'), true, false},  // a one after a zero
+        {QString(8, 'f'), false, false},               // too short
+        {zeros, true, true},
+        {QString(32, 'F'), true, true},
+        {"ffe" + QString(29, '0'), true, true},
+        {"ff8" + QString(29, '0'), true, true},
+        {"FFC" + QString(29, '0'), true, true},
+        {"ffa" + QString(29, '0'), true, false},        // 1010: not one run of ones
+        {"ff80" + QString(27, '0') + "8", true, false},  // ones after the zeros
+        {"fe80" + QString(28, '0'), true, false},
+        {"20010DB8" + QString(24, '0'), true, false},
+        {"2001:db8::1", false, false},
+        {f16 + QString(15, '0') + "g", false, false},
+        {f16 + QString(17, '0'), false, false},  // 33 digits
+        {"", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Ipv6TextRefusal(c.Text), c.Address ? "" : "Please input a valid IPv6 address")
+            << c.Text.toStdString();
+        EXPECT_EQ(Ipv6MaskRefusal(c.Text), c.Mask ? "" : "Please input a valid Mask")
+            << c.Text.toStdString();
+    }
+}
+
 using MessageSeam = gui_test::GuiTest;
 
 TEST_F(MessageSeam, AYesNoQuestionIsAnsweredLikeAConfirmation) {
