@@ -19,6 +19,12 @@ namespace {
 
 const char kBusyRefusal[] = "Get data not complete";
 
+// A field row and the frame with the button row; large fonts a quarter more.
+constexpr int kWidth = 340;
+constexpr int kFrameHeight = 70;
+constexpr int kRowHeight = 34;
+constexpr double kLargeFontScale = 1.25;
+
 }  // namespace
 
 TCompanionForm::TCompanionForm(TCompanionListForm& owner, const TCompanionDecl& decl)
@@ -67,8 +73,9 @@ TCompanionForm::TCompanionForm(TCompanionListForm& owner, const TCompanionDecl& 
     layout->addLayout(grid);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    const double scale = owner.Context.LargeFonts ? 1.25 : 1.0;
-    resize(static_cast<int>(340 * scale), static_cast<int>((70 + 34 * row) * scale));
+    const double scale = owner.Context.LargeFonts ? kLargeFontScale : 1.0;
+    resize(static_cast<int>(kWidth * scale),
+           static_cast<int>((kFrameHeight + kRowHeight * row) * scale));
 }
 
 void TCompanionForm::BindTo(CvSNMPRequest2Edits& table) {
@@ -180,6 +187,9 @@ void TCompanionListForm::AddThroughCompanion(int mode, const QString& caption) {
 }
 
 void TCompanionListForm::DeleteBtnClick() {
+    if (FRemoval == nullptr) {
+        return;  // rows of this table are not removed here
+    }
     if (List->SelectedLine() < 0) {
         CvMessageBox::Information(this, "Choose the item first.");
         return;
