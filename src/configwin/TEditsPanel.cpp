@@ -273,6 +273,19 @@ void TEditsPanel::SetRowValue(std::int32_t i, const std::string& text) {
     Binding->Request->Vars.Item(i).Value = text;
 }
 
+void TEditsPanel::ReplaceValueControl(std::int32_t i, QWidget* control) {
+    TEditRow& row = Rows.at(static_cast<std::size_t>(i));
+    QWidget* old = row.ValueControl;
+    Binding->Unbind(i);
+    control->setParent(FContent);
+    control->setGeometry(old->geometry());
+    // A read-only edit stays enabled; a panel of parts can only be disabled.
+    control->setEnabled(old->isEnabledTo(FContent) && IsRowEditable(i));
+    control->setVisible(!old->isHidden());
+    row.ValueControl = control;
+    delete old;
+}
+
 void TEditsPanel::ClearValues() {
     for (std::int32_t i = 0; i < RowCount(); ++i) {
         QWidget* control = Rows[static_cast<std::size_t>(i)].ValueControl;
@@ -300,13 +313,20 @@ bool TEditsPanel::IsRowEditable(std::int32_t i) const {
     return vars.IsWritable(i) && i >= vars.PKeyCount;
 }
 
-bool TEditsPanel::IsRowEmpty(std::int32_t i) const {
+QString TEditsPanel::RowText(std::int32_t i) const {
     QWidget* control = Rows.at(static_cast<std::size_t>(i)).ValueControl;
     if (auto* combo = dynamic_cast<ComboBox*>(control)) {
-        return combo->currentText().isEmpty();
+        return combo->currentText();
     }
-    auto* edit = dynamic_cast<Edit*>(control);
-    return edit == nullptr || edit->text().isEmpty();
+    if (auto* edit = dynamic_cast<Edit*>(control)) {
+        return edit->text();
+    }
+    auto* panel = dynamic_cast<TRowPanel*>(control);
+    return panel != nullptr ? panel->Text : QString();
+}
+
+bool TEditsPanel::IsRowEmpty(std::int32_t i) const {
+    return RowText(i).isEmpty();
 }
 
 bool TEditsPanel::AllReadOnly() const {

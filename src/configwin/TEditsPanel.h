@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QPointer>
+#include <QString>
 
 #include <cstdint>
 #include <string>
@@ -23,6 +24,15 @@ struct TEditRow {
     QWidget* ValueControl = nullptr;  // an Edit, or a ComboBox for kind 3
     CheckBox* SelectBox = nullptr;
     QLabel* Caption = nullptr;
+};
+
+// A value control made of several controls (the parts of one packed value):
+// a borderless panel whose text says whether every part holds something
+// ("-") or not (""). The parts cover it, so the text is never drawn.
+class TRowPanel : public QFrame {
+public:
+    explicit TRowPanel(QWidget* parent = nullptr) : QFrame(parent) {}
+    QString Text;
 };
 
 // A form built from the variable list of one request binding: one row per
@@ -52,10 +62,17 @@ public:
     void ShowRow(std::int32_t i);
     void UncheckRow(std::int32_t i);
     void SetRowValue(std::int32_t i, const std::string& text);
+    // `control` takes the place, size, enabled state and visibility of the
+    // row's value control, which is unbound and freed; binding `control`'s
+    // parts is the caller's.
+    void ReplaceValueControl(std::int32_t i, QWidget* control);
     void ClearValues();
     void SetReadOnlyColours(const QColor& font, const QColor& back);
 
     bool IsRowEditable(std::int32_t i) const;
+    // What the row's control shows: an edit's text, a drop-down list's
+    // entry, a row panel's text.
+    QString RowText(std::int32_t i) const;
     bool IsRowEmpty(std::int32_t i) const;
     bool AllReadOnly() const;
     std::int32_t EnabledSelectCount() const;

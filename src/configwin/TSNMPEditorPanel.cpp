@@ -58,17 +58,9 @@ bool ShowsNoValue(const QString& text) {
     return text == QLatin1String("(NULL)") || text == QLatin1String("(NOTDONE)");
 }
 
-QString RowText(const TEditRow& row) {
-    if (auto* combo = dynamic_cast<ComboBox*>(row.ValueControl)) {
-        return combo->currentText();
-    }
-    auto* edit = dynamic_cast<Edit*>(row.ValueControl);
-    return edit != nullptr ? edit->text() : QString();
-}
-
 }  // namespace
 
-void TSNMPEditorPanel::SetClick(QDialog* dialog) {
+bool TSNMPEditorPanel::SetClick(QDialog* dialog) {
     CvSNMPVarList& vars = Binding->Request->Vars;
     QWidget* const owner = dialog != nullptr ? static_cast<QWidget*>(dialog) : window();
     // Unchecked rows are not written, nor rows that still show the absence of a
@@ -77,7 +69,7 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
     bool anyRow = false;
     for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
         const TEditRow& row = Editor->Rows[static_cast<std::size_t>(i)];
-        if (!row.SelectBox->isChecked() || ShowsNoValue(RowText(row))) {
+        if (!row.SelectBox->isChecked() || ShowsNoValue(Editor->RowText(i))) {
             excluded.Exclude(i);
         } else {
             anyRow = true;
@@ -89,23 +81,24 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
     }
     if (empty) {
         CvMessageBox::Warning(owner, "Some items are empty!");
-        return;
+        return false;
     }
     // What the user typed is checked as its syntax converts it, before
     // anything is sent; a refusal leaves the row as typed, with the focus.
+    // Choices and the parts of a row panel are converted by their bindings.
     for (std::int32_t i = 0; i < Editor->RowCount(); ++i) {
         const TEditRow& row = Editor->Rows[static_cast<std::size_t>(i)];
-        if (excluded.Excluded(i) || row.Kind == 3) {
+        if (excluded.Excluded(i) || dynamic_cast<Edit*>(row.ValueControl) == nullptr) {
             continue;
         }
         const CvSNMPVar& item = vars.Item(i);
-        const std::string text = RowText(row).toStdString();
+        const std::string text = Editor->RowText(i).toStdString();
         const CvValueRefusal refusal = RefuseValueText(
             item.Syntax, item.Options != nullptr ? item.Options->LabelToValue(text) : text);
         if (refusal) {
             CvMessageBox::Plain(owner, QString::fromStdString(refusal.Message));
             row.ValueControl->setFocus(Qt::OtherFocusReason);
-            return;
+            return false;
         }
     }
 
@@ -114,10 +107,10 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
         Binding->GatherValues();
     } catch (const CvException& e) {
         CvMessageBox::Plain(owner, QString::fromStdString(e.Message()));
-        return;
+        return false;
     } catch (const std::exception& e) {
         CvMessageBox::Plain(owner, QString::fromUtf8(e.what()));
-        return;
+        return false;
     }
     bool written = false;
     Guarded([&] {
@@ -129,6 +122,7 @@ void TSNMPEditorPanel::SetClick(QDialog* dialog) {
     if (written && dialog != nullptr) {
         dialog->accept();
     }
+    return written;
 }
 
 void TSNMPEditorPanel::CheckAll(TCtrlBtnPanel* buttons) {

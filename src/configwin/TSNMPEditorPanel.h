@@ -22,8 +22,9 @@ public:
     // stops the write with a warning, a text its syntax refuses with the
     // refusal's message and the focus on its row; nothing is sent then.
     // `dialog`, when given, is closed once the write succeeded; a failure
-    // stays in the message area beside the values typed.
-    void SetClick(QDialog* dialog = nullptr);
+    // stays in the message area beside the values typed. True once the
+    // write succeeded.
+    bool SetClick(QDialog* dialog = nullptr);
     // Check All and Clear Checks of `buttons`' host.
     void CheckAll(TCtrlBtnPanel* buttons);
     void ClearChecks(TCtrlBtnPanel* buttons);

@@ -29,6 +29,7 @@
 #include "ProtectionDialogs.h"
 #include "SpanningTreeDialogs.h"
 #include "StaticRouteDialogs.h"
+#include "SummerTimeDialog.h"
 #include "TAboutForm.h"
 #include "VlanDialogs.h"
 
@@ -100,6 +101,7 @@ const Entry kDialogs[] = {
     {"TPrtSecDelCtrlForm", Make<TPrtSecDelCtrlForm>},
     {"TSSLManagementForm", Make<TSSLManagementForm>},
     {"TBulwarkCtrlForm", Make<TBulwarkCtrlForm>},
+    {"TSummerTimeForm", Make<TSummerTimeForm>},
     {"TAboutForm", Make<TAboutForm>},
 };
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 
 #include "CheckBox.h"
@@ -168,6 +169,40 @@ TEST_F(EditsPanelTest, VerticalLayoutPlacesRowsByTheirOwnHeightAndSkipsHiddenRow
         x = row.ValueControl->geometry().right() + 1;
     }
     EXPECT_EQ(panel.size(), QSize(x + 40, 20 + height + 40));
+}
+
+TEST_F(EditsPanelTest, ARowPanelTakesTheValueControlsPlaceAndStateAndShowsItsText) {
+    struct Case {
+        std::int32_t Row;
+        bool Hidden;
+        bool Enabled;
+    };
+    for (const Case c : {Case{0, false, false}, Case{2, false, true}, Case{3, true, true}}) {
+        SCOPED_TRACE(c.Row);
+        Editor editor(kSystemGroup);
+        TEditsPanel& panel = *editor.Panel;
+        if (c.Hidden) {
+            panel.HideRow(c.Row);
+        }
+        const QPointer<QWidget> old = panel.Rows[static_cast<std::size_t>(c.Row)].ValueControl;
+        const QRect place = old->geometry();
+        auto* container = new TRowPanel;
+        panel.ReplaceValueControl(c.Row, container);
+        EXPECT_TRUE(old.isNull()) << "the edit is freed";
+        EXPECT_EQ(panel.Rows[static_cast<std::size_t>(c.Row)].ValueControl, container);
+        EXPECT_EQ(container->parentWidget(), panel.Content());
+        EXPECT_EQ(container->geometry(), place);
+        EXPECT_EQ(container->isHidden(), c.Hidden);
+        EXPECT_EQ(container->isEnabledTo(panel.Content()), c.Enabled);
+        for (const auto& binding : editor.Binding.Bindings) {
+            EXPECT_NE(binding.ItemIndex, c.Row) << "the row's item is unbound";
+        }
+        EXPECT_TRUE(panel.IsRowEmpty(c.Row));
+        container->Text = "-";
+        EXPECT_EQ(panel.RowText(c.Row), "-");
+        EXPECT_FALSE(panel.IsRowEmpty(c.Row));
+        editor.Binding.ValuesToControls(-1);  // nothing left that points at the old edit
+    }
 }
 
 }  // namespace
