@@ -46,7 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                       "TIpStaticRouteForm", "TIpv6StaticRouteForm", "TARPIPV6ControlForm",
                       "TMultipleConfigControlForm", "TProbeBasicInformationForm",
                       "TIPMACBindingForm", "TIpMacBindBlockedForm", "TPrtSecDelCtrlForm",
-                      "TSSLManagementForm", "TBulwarkCtrlForm"),
+                      "TSSLManagementForm", "TBulwarkCtrlForm", "TSummerTimeForm"),
     [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
