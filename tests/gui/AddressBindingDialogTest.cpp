@@ -192,6 +192,17 @@ TEST_F(AddressBindingDialogTest, DeletingABlockedHostWritesDeleteAndReadsTheTabl
     form->DeleteBtnClick();  // no row chosen: nothing
     EXPECT_TRUE(sets.Since().empty());
 
+    // Refused: the text in the memo, the host still listed.
+    form->BlockedRequest->Request->WriteCommunity = "vesper";
+    form->List->SelectLine(0);
+    form->ListClick();
+    Click(*form, "btnDelete");
+    EXPECT_TRUE(
+        form->Memo->toPlainText().contains("Set: (SNMP) Cannot access variable, No Access!"))
+        << form->Memo->toPlainText().toStdString();
+    EXPECT_EQ(form->List->LineCount(), 1);
+    sets.Since();
+    form->BlockedRequest->Request->WriteCommunity = "lantern";
     form->List->SelectLine(0);
     form->ListClick();
     ASSERT_TRUE(Enabled(*form, "btnDelete"));

@@ -110,6 +110,15 @@ TEST_F(ProtectionDialogTest, TheSSLSuitesAreWrittenAsOneOctetAndReadBack) {
         EXPECT_TRUE(Panel(*form).startsWith("Get: (CvSNMP++) Ok!")) << Panel(*form).toStdString();
         EXPECT_EQ(Suites(*form), c.Suites);
     }
+    // A time-out the switch refuses: its text shown, the choices kept.
+    SetText(*form, "edtCacheTimeOut", "30");
+    ChooseSuites(*form, "0110");
+    Click(*form, "btnSet");
+    WaitIdle(*form);
+    EXPECT_TRUE(Panel(*form).startsWith("Set: ")) << Panel(*form).toStdString();
+    EXPECT_FALSE(Panel(*form).contains("Ok!"));
+    EXPECT_EQ(Text(*form, "edtCacheTimeOut"), "30");
+    EXPECT_EQ(Suites(*form), "0110");
     WriteScalar((kSSL + "2").c_str(), CvSyntax::octetstr, "a0");
     Click(*form, "btnGet");
     WaitIdle(*form);
