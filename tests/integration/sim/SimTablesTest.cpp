@@ -222,6 +222,22 @@ TEST(SimTablesParent, DestroyingAParentWritesTheRemovalOfItsChildren) {
     }));
 }
 
+namespace {
+
+// How many problems loading and checking the rules `text` finds.
+std::size_t ProblemsIn(const std::string& text) {
+    const fs::path path = TempPath("problems");
+    std::ofstream(path) << text;
+    BehaviourRules rules;
+    std::vector<std::string> found = rules.Load(path.string());
+    const std::vector<std::string> checked = rules.Check();
+    found.insert(found.end(), checked.begin(), checked.end());
+    fs::remove(path);
+    return found.size();
+}
+
+}  // namespace
+
 TEST(SimTablesParent, OrphanAnswerNeedsAParentAndAKnownWord) {
     for (const auto& [text, problems] : std::vector<std::pair<std::string, std::size_t>>{
              {"table 1.3.6.1.4.1.2.2.1 index=1\n"
@@ -232,14 +248,32 @@ TEST(SimTablesParent, OrphanAnswerNeedsAParentAndAKnownWord) {
               "table 1.3.6.1.4.1.2.3.1 index=2 parent=1.3.6.1.4.1.2.2.1 orphan=wrongValue\n",
               1},
          }) {
-        const fs::path path = TempPath("orphan");
-        std::ofstream(path) << text;
-        BehaviourRules rules;
-        std::vector<std::string> found = rules.Load(path.string());
-        const std::vector<std::string> checked = rules.Check();
-        found.insert(found.end(), checked.begin(), checked.end());
-        fs::remove(path);
-        EXPECT_EQ(found.size(), problems) << text;
+        EXPECT_EQ(ProblemsIn(text), problems) << text;
+    }
+}
+
+// Kept rows name an index of their table, a missing answer needs a valid
+// column, and a value layout is a known one on octets.
+TEST(SimTablesRules, KeptRowsMissingAnswersAndLayoutsAreChecked) {
+    for (const auto& [text, problems] : std::vector<std::pair<std::string, std::size_t>>{
+             {"table 1.3.6.1.4.1.2.2.1 keys=string status=2 keep=3.97.98.99 keep=1.120\n"
+              "rw 1.3.6.1.4.1.2.2.1.2 integer\n",
+              0},
+             {"table 1.3.6.1.4.1.2.2.1 keys=string status=2 keep=3.97.98\n"
+              "rw 1.3.6.1.4.1.2.2.1.2 integer\n",
+              1},
+             {"table 1.3.6.1.4.1.2.2.1 index=1 valid=2 missing=noCreation\n"
+              "rw 1.3.6.1.4.1.2.2.1.2 integer\n",
+              0},
+             {"table 1.3.6.1.4.1.2.2.1 index=1 missing=noCreation\n", 1},
+             {"table 1.3.6.1.4.1.2.2.1 index=1 valid=2 missing=wrongValue\n"
+              "rw 1.3.6.1.4.1.2.2.1.2 integer\n",
+              1},
+             {"rw 1.3.6.1.4.1.2.3 octets size=4 format=annual-date\n", 0},
+             {"rw 1.3.6.1.4.1.2.3 octets format=weekly-date\n", 1},
+             {"rw 1.3.6.1.4.1.2.3 integer format=annual-date\n", 1},
+         }) {
+        EXPECT_EQ(ProblemsIn(text), problems) << text;
     }
 }
 
@@ -255,6 +289,11 @@ TEST(SimTablesIndex, SplitsEveryKindOfKey) {
     table.keys = {IndexKey::String, IndexKey::ImpliedOid};
     EXPECT_EQ(table.SplitIndex(O("0.1.3.6")), (std::vector<Oid>{{0}, {1, 3, 6}}));
     EXPECT_FALSE(table.SplitIndex(O("5.1.3")).has_value()) << "shorter than its length";
+    table.keys = {IndexKey::Integer, IndexKey::Ipv6Address};
+    EXPECT_EQ(table.SplitIndex(O("5121.32.1.13.184.0.0.0.0.0.0.0.0.0.0.0.1")),
+              (std::vector<Oid>{{5121}, {32, 1, 13, 184, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}}));
+    EXPECT_FALSE(table.SplitIndex(O("5121.32.1.13.184.0.0.0.0.0.0.0.0.0.0.1")).has_value())
+        << "15 octets";
     table.keys = {IndexKey::MacAddress};
     EXPECT_FALSE(table.SplitIndex(O("0.1.2.3.4.256")).has_value()) << "not a byte";
     EXPECT_FALSE(table.SplitIndex(O("0.1.2.3.4.5.6")).has_value()) << "one arc too many";
