@@ -18,6 +18,7 @@ namespace {
 
 const std::string kSSL = "1.3.6.1.4.1.99917.12.7.1.";
 const std::string kBulwark = "1.3.6.1.4.1.99917.12.19.2.";
+const char* const kSendBoxes[] = {"ckRising", "ckFalling", "ckMode", "ckAlarm"};
 const char* const kSuiteCombos[] = {"cbxciphersuites1", "cbxciphersuites2", "cbxciphersuites3",
                                     "cbxciphersuites4"};
 
@@ -164,51 +165,37 @@ TEST_F(ProtectionDialogTest, OnlyTheTickedBulwarkFieldsAreWrittenEachInARequestO
     Box(*form, "ckAlarm")->setChecked(true);
     EXPECT_TRUE(set->isEnabled());
 
+    // Ticked: Rising, Falling, Mode, Alarm. The last one puts the seed back.
     struct Case {
-        std::vector<const char*> Ticked;
+        const char* Ticked;
         const char* Rising;
         const char* Falling;
         const char* Mode;
         const char* Alarm;
-        std::vector<Strings> Requests;
+        Strings Requests;  // one varbind each
     };
-    // The last one puts the seed back.
     const Case cases[] = {
-        {{"ckMode"}, "80", "60", "fuzzy", "enabled", {{kBulwark + "3.0=2"}}},
-        {{"ckAlarm", "ckRising"},
-         "90",
-         "60",
-         "fuzzy",
-         "disabled",
-         {{kBulwark + "1.0=90"}, {kBulwark + "4.0=2"}}},
-        {{"ckRising", "ckFalling"},
-         "100",
-         "20",
-         "fuzzy",
-         "disabled",
-         {{kBulwark + "1.0=100"}, {kBulwark + "2.0=20"}}},
-        {{"ckRising", "ckFalling", "ckMode", "ckAlarm"},
-         "80",
-         "60",
-         "strict",
-         "enabled",
-         {{kBulwark + "1.0=80"},
-          {kBulwark + "2.0=60"},
-          {kBulwark + "3.0=1"},
-          {kBulwark + "4.0=3"}}},
+        {"M", "80", "60", "fuzzy", "enabled", {"3.0=2"}},
+        {"RA", "90", "60", "fuzzy", "disabled", {"1.0=90", "4.0=2"}},
+        {"RF", "100", "20", "fuzzy", "disabled", {"1.0=100", "2.0=20"}},
+        {"RFMA", "80", "60", "strict", "enabled", {"1.0=80", "2.0=60", "3.0=1", "4.0=3"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.Requests.size());
+        SCOPED_TRACE(c.Ticked);
         Click(*form, "btnClearCheck");
-        for (const char* box : c.Ticked) {
-            Box(*form, box)->setChecked(true);
+        for (const QChar box : QString(c.Ticked)) {
+            Box(*form, kSendBoxes[QString("RFMA").indexOf(box)])->setChecked(true);
         }
         SetText(*form, "edtRising", c.Rising);
         SetText(*form, "edtFalling", c.Falling);
         Choose(*form, "cbxMode", c.Mode);
         Choose(*form, "cbxAlarm", c.Alarm);
         Click(*form, "btnSet");
-        EXPECT_EQ(SentRequests(), c.Requests);
+        std::vector<Strings> expected;
+        for (const std::string& varbind : c.Requests) {
+            expected.push_back({kBulwark + varbind});
+        }
+        EXPECT_EQ(SentRequests(), expected);
         EXPECT_TRUE(Panel(*form).contains("Ok!")) << Panel(*form).toStdString();
     }
 }
