@@ -11,18 +11,14 @@
 #include "CvModal.h"
 #include "DialogTestSupport.h"
 #include "StatusBar.h"
+#include "TMsgPanel.h"
+#include "TSNMPPanel.h"
 
 namespace gui_test {
 namespace {
 
 // Success lines of the bindings read "Get: (CvSNMP++) Ok! …".
-std::vector<QString> FailureLines(const TTableDialog& dialog) {
-    QStringList lines;
-    if (dialog.Memo != nullptr) {
-        lines = dialog.Memo->toPlainText().split('\n');
-    } else if (dialog.Status != nullptr) {
-        lines = {dialog.Status->Panel(0)->text()};
-    }
+std::vector<QString> FailureLines(const QStringList& lines) {
     std::vector<QString> failures;
     for (const QString& line : lines) {
         if (!line.isEmpty() && !line.contains("Ok!")) {
@@ -30,6 +26,16 @@ std::vector<QString> FailureLines(const TTableDialog& dialog) {
         }
     }
     return failures;
+}
+
+std::vector<QString> FailureLines(const TTableDialog& dialog) {
+    if (dialog.Memo != nullptr) {
+        return FailureLines(dialog.Memo->toPlainText().split('\n'));
+    }
+    if (dialog.Status != nullptr) {
+        return FailureLines(QStringList{dialog.Status->Panel(0)->text()});
+    }
+    return {};
 }
 
 using DialogSweep = DialogTest;
@@ -50,6 +56,13 @@ TEST_F(DialogSweep, EveryDialogOfTheMenuOpensAndReadsWithoutFailure) {
             if (auto* table = dynamic_cast<TTableDialog*>(&dialog)) {
                 EXPECT_TRUE(PumpUntil([&] { return Idle(*table); }));
                 for (const QString& failure : FailureLines(*table)) {
+                    ADD_FAILURE() << failure.toStdString();
+                }
+            } else if (TSNMPPanel* page = DialogPanel(dialog)) {
+                // A dialog on a page reads once its modal loop runs.
+                const QPlainTextEdit* memo = page->Messages()->MessageMemo;
+                EXPECT_TRUE(PumpUntil([&] { return !memo->toPlainText().isEmpty(); }));
+                for (const QString& failure : FailureLines(memo->toPlainText().split('\n'))) {
                     ADD_FAILURE() << failure.toStdString();
                 }
             }
