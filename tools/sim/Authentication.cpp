@@ -23,6 +23,11 @@ constexpr std::size_t kGroupSlots = 8;
 constexpr std::uint32_t kGroupFirstAddress = 2;  // address and protocol alternate
 constexpr std::int64_t kNoProtocol = 5;          // an empty slot: none(5)
 
+constexpr std::uint32_t kServerPort = 3;
+constexpr std::uint32_t kRadius = 4;
+constexpr std::int64_t kRadiusPort = 1812;
+constexpr std::int64_t kTacacsPort = 49;
+
 // IP address (4 arcs) and protocol (1 arc) after the group name.
 constexpr std::size_t kServerIndexArcs = 5;
 
@@ -104,9 +109,18 @@ bool GroupMemberFits(const RowView&, const RowPlace& place) {
     return members <= kGroupSlots;
 }
 
-std::vector<ModelWrite> PublishServerGroups(MibModel& model) {
+std::vector<ModelWrite> PublishServers(MibModel& model) {
     std::vector<ModelWrite> changes;
     const auto servers = RowsAfter(model, kServerEntry, {});
+    for (const auto& [index, server] : servers) {
+        if (index.size() == kServerIndexArcs && server.count(kServerPort) == 0) {
+            const Oid port = Join(Join(kServerEntry, {kServerPort}), index);
+            const MibValue value =
+                MibValue::Integer(index.back() == kRadius ? kRadiusPort : kTacacsPort);
+            model.Put(port, value);
+            changes.push_back({port, value});
+        }
+    }
     std::map<Oid, std::vector<Oid>> members;  // group index -> server indexes
     for (const auto& [index, member] : RowsAfter(model, kGroupMemberEntry, {})) {
         if (index.size() <= kServerIndexArcs) {

@@ -26,8 +26,9 @@ bool ServerFits(const RowView& row, const RowPlace& place);
 // eight at most.
 bool GroupMemberFits(const RowView& row, const RowPlace& place);
 
-// Servers that are gone leave their groups, and each group shows its members
+// A new server given no port listens on its protocol's own (49, RADIUS 1812);
+// servers that are gone leave their groups, and each group shows its members
 // in its address and protocol columns. Returns what it changed.
-std::vector<ModelWrite> PublishServerGroups(MibModel& model);
+std::vector<ModelWrite> PublishServers(MibModel& model);
 
 }  // namespace vsim::auth

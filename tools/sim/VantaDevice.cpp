@@ -362,7 +362,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     bool trunksChanged = false;
     bool ipAclChanged = false;
     bool forwardingChanged = false;
-    bool serverGroupsChanged = false;
+    bool serversChanged = false;
     for (const auto& write : writes) {
         const Oid& oid = write.oid;
         const std::int64_t number = write.value ? write.value->number : 0;
@@ -400,7 +400,7 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
             ipAclChanged = true;
         } else if (IsPrefix(auth::kServerEntry, oid) || IsPrefix(auth::kGroupMemberEntry, oid) ||
                    IsPrefix(auth::kServerGroupEntry, oid)) {
-            serverGroupsChanged = true;
+            serversChanged = true;
         } else if (IsPrefix(bridge::kForwardAllEntry, oid) ||
                    IsPrefix(bridge::kForwardUnregisteredEntry, oid)) {
             forwardingChanged = true;
@@ -430,9 +430,9 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
         const auto moved = bridge::PublishPvids(model_);
         reactions.insert(reactions.end(), moved.begin(), moved.end());
     }
-    if (serverGroupsChanged) {
-        const auto members = auth::PublishServerGroups(model_);
-        reactions.insert(reactions.end(), members.begin(), members.end());
+    if (serversChanged) {
+        const auto servers = auth::PublishServers(model_);
+        reactions.insert(reactions.end(), servers.begin(), servers.end());
     }
     for (const auto& done :
          {protect::CarryOut(model_, writes), settings::CarryOut(model_, writes)}) {

@@ -158,6 +158,10 @@ TEST(SimManagement, MethodListsServersAndGroupsFollowTheSwitch) {
              "wrongLength"},
             {"key of 254 characters", {kServer + "4.192.0.2.50.3", "s", std::string(254, 'k')}, ""},
             {"TACACS server", {kServer + "7." + newServer, "i", "4"}, ""},
+            {"RADIUS server", {kServer + "7.192.0.2.61.4", "i", "4"}, ""},
+            {"RADIUS server on port 1645",
+             {kServer + "7.192.0.2.62.4", "i", "4", kServer + "3.192.0.2.62.4", "i", "1645"},
+             ""},
             {"member that is no server",
              {kMember + "4." + kAdmins + ".192.0.2.99.3", "i", "1"},
              kIv},
@@ -173,8 +177,9 @@ TEST(SimManagement, MethodListsServersAndGroupsFollowTheSwitch) {
              "noCreation"},
         });
     EXPECT_EQ(ReadValues(sim, {kServerGroup + "4." + kAdmins, kServerGroup + "5." + kAdmins,
-                               kServer + "3." + newServer, kEnableList + "2." + Named("console")}),
-              (std::vector<std::string>{"192.0.2.60", "1", "49", "9"}));
+                               kServer + "3." + newServer, kServer + "3.192.0.2.61.4",
+                               kServer + "3.192.0.2.62.4", kEnableList + "2." + Named("console")}),
+              (std::vector<std::string>{"192.0.2.60", "1", "49", "1812", "1645", "9"}));
     // A server removed leaves its group.
     ExpectOutcomes(sim, {{"server destroyed", {kServer + "7." + newServer, "i", "6"}, ""}});
     EXPECT_EQ(ReadValues(sim, {kServerGroup + "4." + kAdmins, kServerGroup + "5." + kAdmins}),
