@@ -23,10 +23,12 @@
 #include "Ipv6NeighbourDialogs.h"
 #include "Layer2ControlDialogs.h"
 #include "LinkAggregationDialogs.h"
+#include "MethodListDialogs.h"
 #include "MirrorDialogs.h"
 #include "MstpPortStateDialogs.h"
 #include "MulticastSnoopingDialogs.h"
 #include "ProtectionDialogs.h"
+#include "ServerDialogs.h"
 #include "SpanningTreeDialogs.h"
 #include "StaticRouteDialogs.h"
 #include "SummerTimeDialog.h"
@@ -91,6 +93,10 @@ const Entry kDialogs[] = {
     {"TPacketStormControlForm", Make<TPacketStormControlForm>},
     {"Tdot3ControlForm", Make<Tdot3ControlForm>},
     {"Tdot3PauseForm", Make<Tdot3PauseForm>},
+    {"TLoginMethodListForm", Make<TLoginMethodListForm>},
+    {"TEnableMethodForm", Make<TEnableMethodForm>},
+    {"TServerInformationForm", Make<TServerInformationForm>},
+    {"TAAASrvCtrlForm", Make<TAAASrvCtrlForm>},
     {"TIpStaticRouteForm", Make<TIpStaticRouteForm>},
     {"TIpv6StaticRouteForm", Make<TIpv6StaticRouteForm>},
     {"TARPIPV6ControlForm", Make<TARPIPV6ControlForm>},

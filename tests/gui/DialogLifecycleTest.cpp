@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "TMLD_SnoopingGroupForm", "TEquipmentBasicInfoForm",
                       "TDiagnosticsInformationForm", "TMacStatisticTableForm", "TLayer2ControlForm",
                       "TPacketStormControlForm", "Tdot3ControlForm", "Tdot3PauseForm",
+                      "TLoginMethodListForm", "TEnableMethodForm", "TServerInformationForm",
+                      "TAAASrvCtrlForm",
                       "TIpStaticRouteForm", "TIpv6StaticRouteForm", "TARPIPV6ControlForm",
                       "TMultipleConfigControlForm", "TProbeBasicInformationForm",
                       "TIPMACBindingForm", "TIpMacBindBlockedForm", "TPrtSecDelCtrlForm",
