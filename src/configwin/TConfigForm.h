@@ -33,8 +33,8 @@ public:
                                    std::int32_t deleteColumn, const std::string& deleteStatus);
 
     // Reads the first binding into the page; a failure goes to the page's
-    // message area.
-    void Refresh();
+    // message area. Runs once the window is on screen.
+    virtual void Refresh();
     // Stops the bindings' requests; true once none is running any more and
     // the bindings are freed.
     bool FormClose();

@@ -1,9 +1,7 @@
 #include "SummerTimeDialog.h"
 
 #include <QLabel>
-#include <QMetaObject>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <span>
@@ -147,29 +145,28 @@ bool Contains(const std::vector<std::int32_t>& rows, std::int32_t row) {
 
 }  // namespace
 
-TSummerTimeForm::TSummerTimeForm(QWidget* owner)
-    : QDialog(owner), Binding(std::make_unique<CvSNMPRequest2Edits>(this)) {
+TSummerTimeForm::TSummerTimeForm(QWidget* owner) : TConfigForm(owner) {
     setObjectName("SummerTimeForm");
     setWindowTitle("Summer Time");
-    resize(0, 0);  // the panel gives the size
-    Binding->Mode = 0;
-    Binding->Request->Vars.Assign(CvSNMPVarList(kSummerTime, SVT_SV, 0));
-    Panel = new TSNMPEditorPanel(this, Binding.get());
-    TEditsPanel* editor = Panel->Editor;
+    auto binding = std::make_unique<CvSNMPRequest2Edits>(this);
+    binding->Mode = 0;
+    binding->Request->Vars.Assign(CvSNMPVarList(kSummerTime, SVT_SV, 0));
+    TSNMPEditorPanel* page = SetupScalar(std::move(binding));
+    TEditsPanel* editor = page->Editor;
     for (const TEditRow& row : editor->Rows) {
         row.Caption->resize(kLabelWidth, row.Caption->height());
     }
-    Panel->SetVarFormat(kOffsetRow, "%i{n30x120l3}");
+    page->SetVarFormat(kOffsetRow, "%i{n30x120l3}");
     for (std::int32_t row = kRepeatStartRow; row <= kAnnualEndRow; ++row) {
         BuildDateRow(row);
     }
 
     // Get and Set are the dialog's; the status combo keeps what its binding does.
-    QPushButton* get = Panel->Buttons->RefreshButton;
-    QPushButton* set = Panel->Buttons->SetButton;
-    get->disconnect(Panel);
-    set->disconnect(Panel);
-    connect(get, &QPushButton::clicked, this, [this] { RefreshClick(); });
+    QPushButton* get = page->Buttons->RefreshButton;
+    QPushButton* set = page->Buttons->SetButton;
+    get->disconnect(page);
+    set->disconnect(page);
+    connect(get, &QPushButton::clicked, this, [this] { Refresh(); });
     connect(set, &QPushButton::clicked, this, [this] { SetClick(); });
     auto* status = static_cast<ComboBox*>(editor->Rows[kStatusRow].ValueControl);
     status->OnChange = [this, bound = status->OnChange](ComboBox& sender) {
@@ -182,23 +179,23 @@ TSummerTimeForm::TSummerTimeForm(QWidget* owner)
     editor->SetRowValue(kStatusRow, "repeating");
     editor->SetEditWidth(kRowWidth, TEditsPanel::kVertical);
     StatusChange();
-    Panel->ShowClient(editor);
-    Panel->FitForm(this);
+    page->ShowClient(editor);
+    page->FitForm(this);
 }
 
-TSummerTimeForm::~TSummerTimeForm() {
-    FClosing = true;
-    if (Binding) {
-        Binding->Request->Alive = false;
-    }
-    delete Panel;
-    Binding.reset();
+CvSNMPRequest2Edits* TSummerTimeForm::Binding() const {
+    return Bindings.empty() ? nullptr : Bindings.front().get();
+}
+
+bool TSummerTimeForm::Idle() const {
+    const CvSNMPRequest2Edits* binding = Binding();
+    return binding != nullptr && !binding->Busy && binding->Request->Alive;
 }
 
 void TSummerTimeForm::BuildDateRow(std::int32_t row) {
     auto* container = new TDateRowPanel;
     container->setFrameShape(QFrame::NoFrame);
-    Panel->Editor->ReplaceValueControl(row, container);
+    Page()->Editor->ReplaceValueControl(row, container);
     TCtrlsList& controls = CtrlsLists[static_cast<std::size_t>(row - kRepeatStartRow)];
     controls.push_back(container);
     for (const TDatePart& part : PartsOf(row)) {
@@ -207,12 +204,12 @@ void TSummerTimeForm::BuildDateRow(std::int32_t row) {
             auto* combo = new ComboBox(container);
             FillItems(*part.Options, *combo);
             combo->setCurrentIndex(-1);  // nothing chosen until read or picked
-            Binding->BindPart(row, part.Offset, part.Syntax, part.Options, combo);
+            Binding()->BindPart(row, part.Offset, part.Syntax, part.Options, combo);
             control = combo;
         } else {
             auto* edit = new Edit(container);
             edit->setToolTip(part.Hint);
-            Binding->BindPartFormatted(row, part.Offset, part.Syntax, nullptr, "%i", {edit});
+            Binding()->BindPartFormatted(row, part.Offset, part.Syntax, nullptr, "%i", {edit});
             control = edit;
         }
         if (part.Field == TDateField::Hour) {
@@ -227,18 +224,8 @@ void TSummerTimeForm::BuildDateRow(std::int32_t row) {
     }
 }
 
-void TSummerTimeForm::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // The first read starts once the window is on screen and its modal loop runs.
-    if (!FRefreshPosted) {
-        FRefreshPosted = true;
-        QMetaObject::invokeMethod(
-            this, [this] { RefreshClick(); }, Qt::QueuedConnection);
-    }
-}
-
 std::vector<std::int32_t> TSummerTimeForm::DateRowsOfStatus() const {
-    const QString status = Panel->Editor->RowText(kStatusRow);
+    const QString status = Page()->Editor->RowText(kStatusRow);
     if (status == "repeating") {
         return {kRepeatStartRow, kRepeatEndRow};
     }
@@ -249,7 +236,7 @@ std::vector<std::int32_t> TSummerTimeForm::DateRowsOfStatus() const {
 }
 
 void TSummerTimeForm::StatusChange() {
-    TEditsPanel* editor = Panel->Editor;
+    TEditsPanel* editor = Page()->Editor;
     const std::vector<std::int32_t> shown = DateRowsOfStatus();
     for (std::int32_t row = kRepeatStartRow; row <= kAnnualEndRow; ++row) {
         if (Contains(shown, row)) {
@@ -260,14 +247,16 @@ void TSummerTimeForm::StatusChange() {
         }
     }
     editor->Layout(TEditsPanel::kVertical, true);
-    Panel->Buttons->SetButton->setEnabled(editor->CheckedSelectCount() > 0);
+    Page()->Buttons->SetButton->setEnabled(editor->CheckedSelectCount() > 0);
 }
 
-void TSummerTimeForm::RefreshClick() {
-    if (!Binding || Binding->Busy || FClosing) {
+void TSummerTimeForm::Refresh() {
+    if (!Idle()) {
         return;
     }
-    CvSNMPVarList& vars = Binding->Request->Vars;
+    TSNMPEditorPanel* page = Page();
+    CvSNMPRequest2Edits* binding = Binding();
+    CvSNMPVarList& vars = binding->Request->Vars;
     bool read = false;
     {
         // The status decides which date rows are worth reading.
@@ -275,14 +264,14 @@ void TSummerTimeForm::RefreshClick() {
         for (std::int32_t row = kOffsetRow; row < kRowCount; ++row) {
             excluded.Exclude(row);
         }
-        Panel->Guarded([&] {
-            Binding->Get();
+        page->Guarded([&] {
+            binding->Get();
             read = true;
         });
     }
     StatusChange();
-    if (!read || FClosing) {
-        return;
+    if (!read || !binding->Request->Alive) {
+        return;  // failed, or the window is closing
     }
     // The status stays as read first, so that the rows shown are the rows read.
     const std::vector<std::int32_t> dates = DateRowsOfStatus();
@@ -292,12 +281,12 @@ void TSummerTimeForm::RefreshClick() {
             excluded.Exclude(row);
         }
     }
-    Panel->Guarded([&] { Binding->Get(); });
+    page->Guarded([&] { binding->Get(); });
 }
 
 TSummerTimeDate TSummerTimeForm::DateOf(std::int32_t row) const {
     TSummerTimeDate date;
-    date.Checked = Panel->Editor->Rows[static_cast<std::size_t>(row)].SelectBox->isChecked();
+    date.Checked = Page()->Editor->Rows[static_cast<std::size_t>(row)].SelectBox->isChecked();
     const TCtrlsList& controls = CtrlsLists[static_cast<std::size_t>(row - kRepeatStartRow)];
     const std::span<const TDatePart> parts = PartsOf(row);
     for (std::size_t k = 0; k < parts.size(); ++k) {
@@ -327,7 +316,7 @@ TSummerTimeDate TSummerTimeForm::DateOf(std::int32_t row) const {
 }
 
 TSummerTimeInput TSummerTimeForm::Input() const {
-    const TEditsPanel* editor = Panel->Editor;
+    const TEditsPanel* editor = Page()->Editor;
     TSummerTimeInput input;
     input.StatusChecked = editor->Rows[kStatusRow].SelectBox->isChecked();
     input.Status = ChosenIndex(editor->Rows[kStatusRow].ValueControl);
@@ -348,24 +337,24 @@ void TSummerTimeForm::MarkFilled() {
 }
 
 bool TSummerTimeForm::WriteRows(const std::vector<std::int32_t>& written) {
-    const TEditsPanel* editor = Panel->Editor;
+    const TEditsPanel* editor = Page()->Editor;
     const bool ticked = std::any_of(written.begin(), written.end(), [editor](std::int32_t row) {
         return editor->Rows[static_cast<std::size_t>(row)].SelectBox->isChecked();
     });
     if (!ticked) {
         return true;  // nothing of this write is wanted
     }
-    CvExcludedItems excluded(Binding->Request->Vars);
+    CvExcludedItems excluded(Binding()->Request->Vars);
     for (std::int32_t row = 0; row < kRowCount; ++row) {
         if (!Contains(written, row)) {
             excluded.Exclude(row);
         }
     }
-    return Panel->SetClick();
+    return Page()->SetClick();
 }
 
 void TSummerTimeForm::SetClick() {
-    if (!Binding || Binding->Busy || FClosing) {
+    if (!Idle()) {
         return;
     }
     const std::string refusal = SummerTimeRefusal(Input());
@@ -384,36 +373,4 @@ void TSummerTimeForm::SetClick() {
         second.push_back(row);
     }
     WriteRows(second);
-}
-
-bool TSummerTimeForm::FormClose() {
-    if (!FClosing) {
-        FClosing = true;
-        if (Panel != nullptr) {
-            Panel->setEnabled(false);  // nothing new starts while the exchange ends
-        }
-    }
-    if (Binding) {
-        Binding->Request->Alive = false;
-        if (Binding->Busy) {
-            return false;
-        }
-    }
-    // The close may come from a button of the panel: it goes once that is over.
-    if (Panel != nullptr) {
-        Panel->deleteLater();
-        Panel = nullptr;
-    }
-    Binding.reset();
-    return true;
-}
-
-void TSummerTimeForm::done(int result) {
-    // A blocking exchange lets timers run: the window waits for it in its
-    // own event loop, not inside the exchange.
-    if (!FormClose()) {
-        QTimer::singleShot(kCloseRetryMs, this, [this, result] { done(result); });
-        return;
-    }
-    QDialog::done(result);
 }

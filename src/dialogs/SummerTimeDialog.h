@@ -1,16 +1,13 @@
 #pragma once
 
-#include <QDialog>
-
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 #include "SummerTimeRules.h"
+#include "TConfigForm.h"
 
-class CvSNMPRequest2Edits;
-class TSNMPEditorPanel;
+class QWidget;
 
 // The controls of one composite date row: its container panel first, then
 // the part controls left to right.
@@ -20,7 +17,9 @@ using TCtrlsList = std::vector<QWidget*>;
 // on the scalar editor panel with the four date rows made of small controls,
 // each bound to its octets of the row's value. Only the date rows of the
 // chosen kind are shown, read and written. Blocking; messages in the memo.
-class TSummerTimeForm : public QDialog {
+// The window reads once on screen and waits for a running exchange when it
+// closes, as every configuration window does.
+class TSummerTimeForm : public TConfigForm {
 public:
     // Rows of the summer-time group.
     static constexpr std::int32_t kStatusRow = 0;
@@ -30,31 +29,21 @@ public:
     static constexpr std::int32_t kAnnualStartRow = 4;
     static constexpr std::int32_t kAnnualEndRow = 5;
     static constexpr std::int32_t kRowCount = 6;
-    // How often a close that waits for a running exchange looks again.
-    static constexpr int kCloseRetryMs = 10;
 
     explicit TSummerTimeForm(QWidget* owner);
-    ~TSummerTimeForm() override;
 
     // Get: the status first, then the offset and the date rows of its kind.
-    void RefreshClick();
+    void Refresh() override;
     // Set: after the checks, the status alone, then the offset and the date
     // rows of the status's kind; each row only when its box is ticked.
     void SetClick();
     // The date rows of the status's kind shown; the others hidden and unticked.
     void StatusChange();
-    // Stops the binding; true once it has ended and is freed with the panel.
-    bool FormClose();
 
-    void done(int result) override;
-
-    std::unique_ptr<CvSNMPRequest2Edits> Binding;
-    TSNMPEditorPanel* Panel = nullptr;
+    // Null once the window has closed.
+    CvSNMPRequest2Edits* Binding() const;
     // Of rows 2 to 5, in row order.
     std::array<TCtrlsList, 4> CtrlsLists;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildDateRow(std::int32_t row);
@@ -66,7 +55,6 @@ private:
     bool WriteRows(const std::vector<std::int32_t>& written);
     // Date rows of the kind the status combo shows.
     std::vector<std::int32_t> DateRowsOfStatus() const;
-
-    bool FRefreshPosted = false;
-    bool FClosing = false;
+    // Whether a read or write may start now.
+    bool Idle() const;
 };

@@ -136,7 +136,7 @@ protected:
         Sent();  // what the test set up
         return *Form;
     }
-    TEditsPanel& Editor() const { return *Form->Panel->Editor; }
+    TEditsPanel& Editor() const { return *Form->Page()->Editor; }
     const TEditRow& Row(int row) const { return Editor().Rows[static_cast<std::size_t>(row)]; }
     QWidget* Part(int row, int k) const {
         return Form->CtrlsLists[static_cast<std::size_t>(row - kRepStart)][k + 1];
@@ -169,27 +169,27 @@ protected:
     }
     // Ticks exactly `rows`, as the user clicks.
     void TickOnly(std::initializer_list<int> rows) const {
-        Form->Panel->Buttons->ClearChecksButton->click();
+        Form->Page()->Buttons->ClearChecksButton->click();
         for (const int row : rows) {
             Row(row).SelectBox->click();
         }
     }
-    void Set() const { Form->Panel->Buttons->SetButton->click(); }
+    void Set() const { Form->Page()->Buttons->SetButton->click(); }
     // The switch set to `status` behind the dialog, then Get: the rows of
     // that kind are read.
     void ReadAs(const QString& status) {
         auto* combo = static_cast<ComboBox*>(Row(kStatus).ValueControl);
         WriteScalar((kSummer + "1").c_str(), CvSyntax::integer,
                     std::to_string(combo->findText(status)));
-        Form->Panel->Buttons->RefreshButton->click();
+        Form->Page()->Buttons->RefreshButton->click();
         ASSERT_EQ(Editor().RowText(kStatus), status);
         Sent();
     }
-    QString Memo() const { return Form->Panel->Messages()->MessageMemo->toPlainText(); }
+    QString Memo() const { return Form->Page()->Messages()->MessageMemo->toPlainText(); }
     QString LastLine() const { return Memo().split('\n').last(); }
     bool Shown(int row) const {
         const bool flagged =
-            (Form->Binding->Request->Vars.Item(row).Access & CvAccess::hidden) != 0;
+            (Form->Binding()->Request->Vars.Item(row).Access & CvAccess::hidden) != 0;
         EXPECT_EQ(flagged, Row(row).ValueControl->isHidden()) << row;
         return !flagged;
     }
@@ -308,7 +308,7 @@ TEST_F(SummerTimeDialogTest, TheStatusGoesAloneFirstThenTheOffsetAndTheDatesOfIt
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Status);
         ReadAs(c.Status);
-        Form->Panel->Buttons->ClearChecksButton->click();
+        Form->Page()->Buttons->ClearChecksButton->click();
         for (const int row : c.Ticked) {
             Row(row).SelectBox->click();
         }
@@ -342,7 +342,7 @@ TEST_F(SummerTimeDialogTest, ChecksRefuseBeforeAnythingIsSentAndKeepWhatWasTyped
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Text);
         ReadAs(c.Status);
-        Form->Panel->Buttons->CheckAllButton->click();
+        Form->Page()->Buttons->CheckAllButton->click();
         if (c.Part < 0) {
             static_cast<Edit*>(Row(c.Row).ValueControl)->setText(c.Text);
         } else {
@@ -374,7 +374,7 @@ TEST_F(SummerTimeDialogTest, ChoosingAKindShowsItsRowsAndHidesAndUnticksTheOther
         {"annual", {kAnnStart, kAnnEnd}}, {"repeating", {kRepStart, kRepEnd}}, {"disable", {}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Status);
-        Form->Panel->Buttons->CheckAllButton->click();
+        Form->Page()->Buttons->CheckAllButton->click();
         ChooseStatus(c.Status);
         for (int row = kRepStart; row <= kAnnEnd; ++row) {
             const bool shown = std::find(c.Shown.begin(), c.Shown.end(), row) != c.Shown.end();
@@ -408,7 +408,7 @@ TEST_F(SummerTimeDialogTest, ADeviceRefusalIsShownAndTheDialogStaysUsable) {
 
     ReadAs("annual");
     // The read community may not write: the switch refuses the status.
-    form.Binding->Request->WriteCommunity = "vesper";
+    form.Binding()->Request->WriteCommunity = "vesper";
     TickOnly({kStatus, kAnnStart});
     SetPart(kAnnStart, 0, "1");
     Set();
@@ -416,7 +416,7 @@ TEST_F(SummerTimeDialogTest, ADeviceRefusalIsShownAndTheDialogStaysUsable) {
     EXPECT_EQ(SentRequests().size(), 1u) << "the dates wait for the status";
     EXPECT_EQ(PartText(kAnnStart, 0), "1");
     EXPECT_EQ(Editor().RowText(kStatus), "annual");
-    form.Binding->Request->WriteCommunity = "lantern";
+    form.Binding()->Request->WriteCommunity = "lantern";
     Set();
     EXPECT_EQ(Sent(), (std::vector<std::string>{kSummer + "1.0=2", kSummer + "5.0=01030200"}));
     EXPECT_TRUE(LastLine().contains("Ok!")) << Memo().toStdString();
