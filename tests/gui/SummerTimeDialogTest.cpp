@@ -14,6 +14,7 @@
 #include "CvSNMPRequest2Edits.h"
 #include "DialogTestSupport.h"
 #include "Edit.h"
+#include "SilentUdpPort.h"
 #include "SummerTimeDialog.h"
 #include "TCtrlBtnPanel.h"
 #include "TEditsPanel.h"
@@ -420,6 +421,23 @@ TEST_F(SummerTimeDialogTest, ADeviceRefusalIsShownAndTheDialogStaysUsable) {
     Set();
     EXPECT_EQ(Sent(), (std::vector<std::string>{kSummer + "1.0=2", kSummer + "5.0=01030200"}));
     EXPECT_TRUE(LastLine().contains("Ok!")) << Memo().toStdString();
+}
+
+TEST_F(SummerTimeDialogTest, AFailedReadIsShownOnceAndTheRowsFollowTheStatusShown) {
+    agents::SilentUdpPort silent;
+    UseSimulator(silent.Port());
+    Form = std::make_unique<TSummerTimeForm>(nullptr);
+    Form->Binding()->Request->Timeout = 5;
+    Form->show();
+    EXPECT_TRUE(PumpUntil([&] { return !Memo().isEmpty(); }));
+    EXPECT_TRUE(Memo().startsWith("Get: (SNMPClass) SNMP request timed out!"))
+        << Memo().toStdString();
+    EXPECT_EQ(Memo().count('\n'), 0) << "no second read after the status failed";
+    EXPECT_TRUE(Boxes.empty());
+    EXPECT_TRUE(Shown(kRepStart) && Shown(kRepEnd) && !Shown(kAnnStart) && !Shown(kAnnEnd));
+    EXPECT_TRUE(Form->Page()->isEnabled());
+    Form.reset();
+    UseSimulator();  // the switch is put back as it was
 }
 
 TEST_F(SummerTimeDialogTest, ClosingDuringAReadEndsCleanly) {
