@@ -364,7 +364,7 @@ void TSummerTimeForm::SetClick() {
     }
     MarkFilled();
     // The status goes first and alone: the switch takes the dates of the
-    // kind in force. Dates of a kind the switch refused are not sent.
+    // kind in force. When the status did not go, neither do the dates.
     if (!WriteRows({kStatusRow})) {
         return;
     }
