@@ -94,7 +94,7 @@ const TTableDialogDecl kControlWindow{
     .Name = "AAASrvCtrlForm",
     .Caption = "Server Control: ",
     .Width = 440,
-    .Height = 220,
+    .Height = 160,
     .CaptionWithDevice = true,
     .Buttons = {{"btnSet", "Set", TDialogAction::Own}, {"btnClose", "Close", TDialogAction::Close}},
     .Requests = {{kControlTable, MVT_UMV, 3, "lvOper", false}},

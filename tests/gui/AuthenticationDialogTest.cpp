@@ -8,6 +8,9 @@
 #include <QPushButton>
 #include <QStyledItemDelegate>
 
+#include <array>
+#include <tuple>
+
 #include "CheckBox.h"
 #include "ComboBox.h"
 #include "DialogTestSupport.h"
