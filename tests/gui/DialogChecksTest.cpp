@@ -105,13 +105,13 @@ TEST(DialogChecks, Ipv6AddressesAndMasksAreThirtyTwoDigitsAndMasksLeadingOnes) {
     const Case cases[] = {
         {f16 + QString(16, '0'), true, true},
         {f16 + "1" + QString(15, '0'), true, false},  // a one after a zero
-        {QString(8, 'f'), false, false},               // too short
+        {QString(8, 'f'), false, false},              // too short
         {zeros, true, true},
         {QString(32, 'F'), true, true},
         {"ffe" + QString(29, '0'), true, true},
         {"ff8" + QString(29, '0'), true, true},
         {"FFC" + QString(29, '0'), true, true},
-        {"ffa" + QString(29, '0'), true, false},        // 1010: not one run of ones
+        {"ffa" + QString(29, '0'), true, false},         // 1010: not one run of ones
         {"ff80" + QString(27, '0') + "8", true, false},  // ones after the zeros
         {"fe80" + QString(28, '0'), true, false},
         {"20010DB8" + QString(24, '0'), true, false},
