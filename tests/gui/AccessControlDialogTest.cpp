@@ -31,19 +31,6 @@ const std::string kIpv6Rule = "1.3.6.1.4.1.99917.12.9.3.4.1.";
 
 using Columns = std::vector<std::string>;
 
-// The varbinds under `entry` as "COLUMN=VALUE", in the order sent.
-Columns ColumnsOf(const std::vector<std::string>& sent, const std::string& entry) {
-    Columns columns;
-    for (const std::string& varbind : sent) {
-        if (varbind.rfind(entry, 0) == 0) {
-            const std::string rest = varbind.substr(entry.size());
-            const std::size_t dot = rest.find('.');
-            columns.push_back(rest.substr(0, dot) + rest.substr(rest.find('=')));
-        }
-    }
-    return columns;
-}
-
 class AccessControlDialogTest : public DialogTest {
 protected:
     template <typename Form>

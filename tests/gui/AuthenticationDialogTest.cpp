@@ -24,17 +24,6 @@ namespace {
 
 using Columns = std::vector<std::string>;
 
-// The varbinds under `entry` as "COLUMN=VALUE"; octets are logged in hexadecimal.
-Columns ColumnsOf(const std::vector<std::string>& sent, const std::string& entry) {
-    Columns columns;
-    for (const std::string& varbind : sent) {
-        if (varbind.rfind(entry, 0) == 0) {
-            const std::string rest = varbind.substr(entry.size());
-            columns.push_back(rest.substr(0, rest.find('.')) + rest.substr(rest.find('=')));
-        }
-    }
-    return columns;
-}
 std::string Octets(const char* text) {
     return QByteArray(text).toHex().toStdString();
 }

@@ -17,6 +17,17 @@ void DialogTest::SetUp() {
     FSets = std::make_unique<agents::SetLogCursor>(SharedSim().SetLogPath());
 }
 
+std::vector<std::string> ColumnsOf(const std::vector<std::string>& sent, const std::string& entry) {
+    std::vector<std::string> columns;
+    for (const std::string& varbind : sent) {
+        if (varbind.rfind(entry, 0) == 0) {
+            const std::string rest = varbind.substr(entry.size());
+            columns.push_back(rest.substr(0, rest.find('.')) + rest.substr(rest.find('=')));
+        }
+    }
+    return columns;
+}
+
 std::vector<std::string> DialogTest::Sent() {
     std::vector<std::string> sent;
     for (const std::vector<std::string>& request : SentRequests()) {

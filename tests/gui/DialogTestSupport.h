@@ -21,6 +21,10 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 // Driving the dedicated dialogs: their lists, grids and the SETs they sent.
 namespace gui_test {
 
+// The varbinds under `entry` as "COLUMN=VALUE", in the order sent; octets are
+// logged in hexadecimal.
+std::vector<std::string> ColumnsOf(const std::vector<std::string>& sent, const std::string& entry);
+
 class DialogTest : public GuiTest {
 protected:
     void SetUp() override;
