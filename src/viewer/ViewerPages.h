@@ -18,8 +18,13 @@ struct ViewerSection {
     const CvSNMPVarDesc* Records = nullptr;  // ends with a record whose Oid is null
     // A scalar instance of the same group ("1.3.6.1.2.1.2.1.0"): a table
     // without rows whose probe answers noSuchObject or noSuchInstance is a
-    // group the device does not support. Null: an empty table is just empty.
+    // group the device does not support.
     const char* SupportProbeOid = nullptr;
+    // Without a probe: the subtree of the table's MIB. A table without rows
+    // whose walk's first answer lies outside it (or past the end of the
+    // agent's MIB) is a group the device does not support. Null: an empty
+    // table is just empty.
+    const char* GroupOid = nullptr;
 };
 
 struct ViewerPage {
