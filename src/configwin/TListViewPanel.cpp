@@ -13,6 +13,7 @@
 #include "ListView.h"
 #include "StaticText.h"
 #include "TCtrlBtnPanel.h"
+#include "TabSeparated.h"
 
 TListViewPanel::TListViewPanel(QWidget* owner, CvSNMPRequest2Edits* binding)
     : QFrame(owner), ListView(new ::ListView(this)), CopyAction(new QAction("Copy", this)) {
@@ -71,19 +72,19 @@ QString TListViewPanel::ClipboardText() const {
             lines.push_back(line);
         }
     }
-    QString text;
-    const auto append = [&](auto&& cell) {
-        for (std::size_t k = 0; k < columns.size(); ++k) {
-            text += (k > 0 ? QStringLiteral("\t") : QString()) + cell(columns[k]);
+    const auto cells = [&](auto&& cell) {
+        QStringList texts;
+        for (const int c : columns) {
+            texts << cell(c);
         }
-        text += '\n';
+        return texts;
     };
-    append([&](int c) { return ListView->ColumnCaption(c); });
+    QList<QStringList> rows;
     for (const int line : lines) {
         const QStringList texts = ListView->LineTexts(line);
-        append([&](int c) { return texts.value(c); });
+        rows << cells([&](int c) { return texts.value(c); });
     }
-    return text;
+    return TabSeparatedLines(cells([&](int c) { return ListView->ColumnCaption(c); }), rows);
 }
 
 void TListViewPanel::CopyToClipboard() const {
