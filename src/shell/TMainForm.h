@@ -20,11 +20,13 @@ class StatusBar;
 class TForm1;
 struct CvMenuItem;
 
-// Where the main window finds what the host installed: the registry and the
-// folder of the boots counter file (empty: the working folder).
+// Where the main window finds what the host installed: the registry, the
+// folder of the boots counter file (empty: the working folder) and the folder
+// searched first for the viewer programs (empty: the program's own).
 struct TMainFormEnvironment {
     CvRegistry Registry{};
     std::string SessionFolder{};
+    std::string ViewerFolder{};
 };
 
 // The module's main window: the launch parameters, the front panel in

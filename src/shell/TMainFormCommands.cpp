@@ -118,7 +118,9 @@ void TMainForm::LaunchViewer(std::string_view pageArgument) {
     const std::string commandLine =
         ViewerCommandLine(Texts, Flags, GlobalSecurity().Version, std::string(pageArgument));
     // Whether the viewer started is not the module's business.
-    StartViewer(commandLine, QCoreApplication::applicationDirPath().toStdString());
+    StartViewer(commandLine, FEnvironment.ViewerFolder.empty()
+                                 ? QCoreApplication::applicationDirPath().toStdString()
+                                 : FEnvironment.ViewerFolder);
 }
 
 QString TMainForm::HelpFilePath() {
