@@ -442,7 +442,7 @@ void SimAgent::HandleGet(netsnmp_agent_request_info* info, netsnmp_request_info*
         }
         const Oid oid = ToOid(request->requestvb->name, request->requestvb->name_length);
         if (const MibValue* value = model_.Find(oid)) {
-            SetVarbindValue(request->requestvb, *value);
+            SetVarbindValue(request->requestvb, device_.Reading(oid, *value));
             continue;
         }
         const bool objectKnown = model_.HasBelow(rules_.Place(oid).object);
@@ -468,7 +468,7 @@ void SimAgent::HandleGetNext(netsnmp_handler_registration* registration,
         }
         const auto arcs = FromOid(next->first);
         snmp_set_var_objid(request->requestvb, arcs.data(), arcs.size());
-        SetVarbindValue(request->requestvb, next->second);
+        SetVarbindValue(request->requestvb, device_.Reading(next->first, next->second));
     }
 }
 

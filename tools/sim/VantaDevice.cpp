@@ -8,9 +8,12 @@
 #include "AccessControl.h"
 #include "Authentication.h"
 #include "Bridging.h"
+#include "PortStatistics.h"
 #include "Protection.h"
+#include "ProtocolCounters.h"
 #include "Routing.h"
 #include "SecurityTables.h"
+#include "StandardTables.h"
 #include "SystemSettings.h"
 #include "TableRows.h"
 
@@ -42,12 +45,14 @@ const Oid kTrunkEntries = O("1.3.6.1.4.1.99917.11.70.1.2.9.2.0");
 const Oid kTrunkEntry = O("1.3.6.1.4.1.99917.11.70.1.2.9.3.1");
 const Oid kMirrorTarget = O("1.3.6.1.4.1.99917.11.70.1.2.10.1.0");
 const Oid kClearCounters = O("1.3.6.1.4.1.99917.11.70.1.2.1.2.5.0");
+const Oid kIfTableLastChange = O("1.3.6.1.2.1.31.1.5.0");
 
 // Columns.
 constexpr std::uint32_t kIfSpeed = 5;
 constexpr std::uint32_t kIfAdminStatus = 7;
 constexpr std::uint32_t kIfOperStatus = 8;
 constexpr std::uint32_t kIfLastChange = 9;
+constexpr std::uint32_t kIfCounterDiscontinuityTime = 19;
 constexpr std::uint32_t kInfoLinkStatus = 5;
 constexpr std::uint32_t kInfoNwayStatus = 6;
 constexpr std::uint32_t kCtrlAdminState = 4;
@@ -83,10 +88,6 @@ constexpr std::int64_t kLinkPass = 2;
 constexpr std::int64_t kLinkFail = 3;
 constexpr std::int64_t kCountersNormal = 1;
 constexpr std::int64_t kCountersClear = 2;
-
-MibValue Counter(std::uint64_t v) {
-    return MibValue::Numeric(Syntax::Counter32, static_cast<std::int64_t>(v & 0xFFFFFFFFu));
-}
 
 MibValue Gauge(std::uint64_t v) {
     return MibValue::Numeric(Syntax::Gauge32, static_cast<std::int64_t>(v));
@@ -271,35 +272,20 @@ bool StpTimersAreConsistent(const RowView& row, const RowPlace&) {
            maxAge->number >= 2 * (hello->number + 100);
 }
 
-// One step of a ticking counter: counters wrap, gauges and integers stop at
-// their largest value.
-void Grow(MibValue& value, std::uint64_t step) {
-    switch (value.syntax) {
-        case Syntax::Counter32:
-        case Syntax::TimeTicks:
-            value.number = static_cast<std::int64_t>(
-                (static_cast<std::uint64_t>(value.number) + step) & 0xFFFFFFFFu);
-            break;
-        case Syntax::Gauge32:
-            value.number = static_cast<std::int64_t>(std::min<std::uint64_t>(
-                static_cast<std::uint64_t>(value.number) + step, 0xFFFFFFFFu));
-            break;
-        case Syntax::Integer:
-            value.number =
-                std::min<std::int64_t>(value.number + static_cast<std::int64_t>(step), 2147483647);
-            break;
-        case Syntax::Counter64:
-            value.counter64 += step;
-            break;
-        default:
-            break;
-    }
-}
-
 }  // namespace
 
 VantaDevice::VantaDevice(MibModel& model, const BehaviourRules& rules, std::uint64_t seed)
-    : model_(model), rules_(rules), ports_(seed), seed_(seed), counters_(seed) {}
+    : model_(model),
+      rules_(rules),
+      ports_(seed),
+      traffic_(ports_, seed),
+      rmon_(model_, live_, traffic_, ports_),
+      seed_(seed),
+      counters_(seed) {
+    statistics::AddReaders(live_, traffic_, ports_);
+    standard::AddReaders(live_);
+    protocols::AddReaders(live_);
+}
 
 void VantaDevice::Start(Clock::time_point now) {
     start_ = now;
@@ -333,6 +319,9 @@ void VantaDevice::Start(Clock::time_point now) {
             model_, LearnAddresses(*learnedCount_, ActiveVlans(), PortModel::kPorts, seed_));
         learned_->Publish();
     }
+    statistics::PublishRows(model_);
+    standard::Publish(model_, now_, learned_ != nullptr);
+    rmon_.Start();
 }
 
 void VantaDevice::Advance(Clock::time_point now) {
@@ -348,7 +337,9 @@ void VantaDevice::Advance(Clock::time_point now) {
     while (steps_ < target) {
         ++steps_;
         ports_.Step(static_cast<std::uint32_t>(steps_ * 100));
+        traffic_.Track(ports_, static_cast<std::uint32_t>(steps_ * 100));
         Tick();
+        rmon_.Step(static_cast<std::uint32_t>(steps_ * 100));
     }
     Refresh(kUpTimeText, MibValue::Octets(UpTimeText(now_)));
     Refresh(kCurrentTimeText, MibValue::Octets(WallClockText()));
@@ -434,6 +425,9 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
         const auto servers = auth::PublishServers(model_);
         reactions.insert(reactions.end(), servers.begin(), servers.end());
     }
+    if (standard::Follows(writes)) {
+        standard::Publish(model_, now_, learned_ != nullptr);
+    }
     for (const auto& done :
          {protect::CarryOut(model_, writes), settings::CarryOut(model_, writes)}) {
         reactions.insert(reactions.end(), done.begin(), done.end());
@@ -513,6 +507,7 @@ void VantaDevice::Refresh(const Oid& oid, const MibValue& value) {
 }
 
 void VantaDevice::PublishPorts() {
+    traffic_.Track(ports_, now_);
     const std::string leds = ports_.LedString();
     Refresh(kLedStatus, MibValue::Octets(leds));
     Refresh(kUnitLedStatus, MibValue::Octets(leds));
@@ -536,24 +531,6 @@ void VantaDevice::PublishPorts() {
         Refresh(column(kIfEntry, kIfOperStatus), MibValue::Integer(port.Up() ? 1 : 2));
         Refresh(column(kIfEntry, kIfLastChange),
                 MibValue::Numeric(Syntax::TimeTicks, port.lastChange));
-        Refresh(column(kIfEntry, 10), Counter(port.inOctets));
-        Refresh(column(kIfEntry, 11), Counter(port.inUnicast));
-        Refresh(column(kIfEntry, 12), Counter(port.inMulticast + port.inBroadcast));
-        Refresh(column(kIfEntry, 16), Counter(port.outOctets));
-        Refresh(column(kIfEntry, 17), Counter(port.outUnicast));
-        Refresh(column(kIfEntry, 18), Counter(port.outMulticast + port.outBroadcast));
-        Refresh(column(kIfXEntry, 2), Counter(port.inMulticast));
-        Refresh(column(kIfXEntry, 3), Counter(port.inBroadcast));
-        Refresh(column(kIfXEntry, 4), Counter(port.outMulticast));
-        Refresh(column(kIfXEntry, 5), Counter(port.outBroadcast));
-        Refresh(column(kIfXEntry, 6), MibValue::Big(port.inOctets));
-        Refresh(column(kIfXEntry, 7), MibValue::Big(port.inUnicast));
-        Refresh(column(kIfXEntry, 8), MibValue::Big(port.inMulticast));
-        Refresh(column(kIfXEntry, 9), MibValue::Big(port.inBroadcast));
-        Refresh(column(kIfXEntry, 10), MibValue::Big(port.outOctets));
-        Refresh(column(kIfXEntry, 11), MibValue::Big(port.outUnicast));
-        Refresh(column(kIfXEntry, 12), MibValue::Big(port.outMulticast));
-        Refresh(column(kIfXEntry, 13), MibValue::Big(port.outBroadcast));
         Refresh(column(kIfXEntry, 15), Gauge(SpeedBits(port) / 1'000'000));
         // Spanning tree: a port without a link takes no part in it.
         const MibValue* stpEnable = model_.Find(column(kStpPortEntry, kStpEnable));
@@ -563,6 +540,11 @@ void VantaDevice::PublishPorts() {
                            [&](const Oid&, MibValue& value) { value.number = port.Up() ? 5 : 2; });
     }
     Refresh(kPortsInUse, MibValue::Integer(inUse));
+    std::uint32_t lastChange = 0;
+    for (int p = 1; p <= PortModel::kPorts; ++p) {
+        lastChange = std::max(lastChange, ports_.At(p).lastChange);
+    }
+    Refresh(kIfTableLastChange, MibValue::Numeric(Syntax::TimeTicks, lastChange));
     std::set<int> linked;
     for (int p = 1; p <= PortModel::kPorts; ++p) {
         if (ports_.At(p).Up()) {
@@ -576,6 +558,12 @@ void VantaDevice::PublishPorts() {
 // counters that grow over a link.
 void VantaDevice::ClearCounters() {
     ports_.ClearCounters();
+    traffic_.Clear(now_);
+    // Managers learn from this that the counters started again.
+    for (std::uint32_t p = 1; p <= PortModel::kPorts; ++p) {
+        Refresh(Join(kIfXEntry, {kIfCounterDiscontinuityTime, p}),
+                MibValue::Numeric(Syntax::TimeTicks, now_));
+    }
     for (const TickRule& tick : rules_.Ticks()) {
         if (tick.linked) {
             model_.UpdateBelow(tick.object, [](const Oid&, MibValue& value) {
@@ -633,7 +621,7 @@ void VantaDevice::PublishVlans() {
         model_.Put(kNumVlans, Gauge(vlanCreated_.size()));
     }
     if (model_.Find(kVlanNumDeletes) != nullptr) {
-        model_.Put(kVlanNumDeletes, Counter(vlanDeletes_));
+        model_.Put(kVlanNumDeletes, Counter32Of(vlanDeletes_));
     }
 }
 

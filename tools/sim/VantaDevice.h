@@ -11,9 +11,12 @@
 
 #include "BehaviourRules.h"
 #include "LearnedAddresses.h"
+#include "LiveValues.h"
 #include "MibModel.h"
 #include "PortModel.h"
+#include "RmonSampling.h"
 #include "SetTransaction.h"
+#include "TrafficCounters.h"
 
 namespace vsim {
 
@@ -48,6 +51,12 @@ public:
     static RowChecks Checks();
 
     const PortModel& Ports() const { return ports_; }
+    const TrafficCounters& Traffic() const { return traffic_; }
+    // The value an instance reads now: counters and up-times are worked out
+    // at the time of the last Advance, everything else is `stored`.
+    MibValue Reading(const Oid& oid, const MibValue& stored) const {
+        return live_.At(oid, stored, now_);
+    }
     // nullptr without SetLearnedAddresses.
     const LearnedAddresses* Learned() const { return learned_.get(); }
 
@@ -64,6 +73,9 @@ private:
     MibModel& model_;
     const BehaviourRules& rules_;
     PortModel ports_;
+    TrafficCounters traffic_;
+    LiveValues live_;
+    RmonSampling rmon_;
     std::uint64_t seed_;
     std::mt19937_64 counters_;  // the growth of the ticking counters
     Clock::time_point start_;
