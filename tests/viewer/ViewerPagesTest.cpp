@@ -114,15 +114,6 @@ TEST(ViewerPages, OnlyTheInterfaceCountersPlotAndOnlyTheirCounters) {
     }
 }
 
-TEST(ViewerPages, CountersAreCounterAndCounter64Only) {
-    EXPECT_TRUE(IsCounterSyntax(CvSyntax::counter));
-    EXPECT_TRUE(IsCounterSyntax(CvSyntax::counter64));
-    for (const std::uint32_t other : {CvSyntax::guage, CvSyntax::timeticks, CvSyntax::integer,
-                                      CvSyntax::uinteger, CvSyntax::displaystr}) {
-        EXPECT_FALSE(IsCounterSyntax(other)) << other;
-    }
-}
-
 // A row's instance suffix decodes into the section's key records as the
 // agent's index says.
 struct IndexCase {
