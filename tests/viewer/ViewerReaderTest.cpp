@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "../TestNames.h"
@@ -96,14 +97,17 @@ class ViewerReaderTest : public engine_test::EngineTest {};
 
 }  // namespace
 
-// Every page of the simulated switch: values in every section, a text for
-// every record, the keys decoded.
+// Every page of the simulated switch, over SNMPv1 and SNMPv2c: values in
+// every section, a text for every record, the keys decoded.
 class ViewerReaderOnSim : public engine_test::EngineTest,
-                          public testing::WithParamInterface<ViewerPage> {};
+                          public testing::WithParamInterface<std::tuple<ViewerPage, std::uint8_t>> {
+};
 
 TEST_P(ViewerReaderOnSim, EverySectionHasRows) {
-    const ViewerPage& page = GetParam();
-    engine_test::ApplySettings(engine_test::V2c(), SimPort());
+    const ViewerPage& page = std::get<0>(GetParam());
+    Credentials credentials = engine_test::V2c();
+    credentials.Version = std::get<1>(GetParam());
+    engine_test::ApplySettings(credentials, SimPort());
     const ViewerSnapshot snapshot = ReadPage(page);
     EXPECT_TRUE(snapshot.UpTimeKnown);
     ASSERT_EQ(snapshot.Sections.size(), page.Sections.size());
@@ -125,11 +129,14 @@ TEST_P(ViewerReaderOnSim, EverySectionHasRows) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, ViewerReaderOnSim,
-                         testing::ValuesIn(ViewerPages().begin(), ViewerPages().end()),
-                         [](const testing::TestParamInfo<ViewerPage>& info) {
-                             return CaseName(info.index, info.param.Argument);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ViewerReaderOnSim,
+    testing::Combine(testing::ValuesIn(ViewerPages().begin(), ViewerPages().end()),
+                     testing::Values(std::uint8_t{0}, std::uint8_t{1})),
+    [](const testing::TestParamInfo<std::tuple<ViewerPage, std::uint8_t>>& info) {
+        const char* version = std::get<1>(info.param) == 0 ? "_v1" : "_v2c";
+        return CaseName(info.index, std::string(std::get<0>(info.param).Argument) + version);
+    });
 
 // Groups a device has in part, all of them or none, over both protocol
 // versions that answer a missing object differently.
