@@ -97,8 +97,9 @@ class ViewerReaderTest : public engine_test::EngineTest {};
 
 }  // namespace
 
-// Every page of the simulated switch, over SNMPv1 and SNMPv2c: values in
-// every section, a text for every record, the keys decoded.
+// Every page of the simulated switch, over SNMPv1 and over SNMPv2c with
+// rows read ahead: values in every section, a text for every record, the
+// keys decoded.
 class ViewerReaderOnSim : public engine_test::EngineTest,
                           public testing::WithParamInterface<std::tuple<ViewerPage, std::uint8_t>> {
 };
@@ -108,6 +109,7 @@ TEST_P(ViewerReaderOnSim, EverySectionHasRows) {
     Credentials credentials = engine_test::V2c();
     credentials.Version = std::get<1>(GetParam());
     engine_test::ApplySettings(credentials, SimPort());
+    DefaultBulkRepetitions = 8;
     const ViewerSnapshot snapshot = ReadPage(page);
     EXPECT_TRUE(snapshot.UpTimeKnown);
     ASSERT_EQ(snapshot.Sections.size(), page.Sections.size());
