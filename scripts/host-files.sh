@@ -3,13 +3,16 @@
 
 # vanta_host_files DIR ADDRESS PORT [HELP_FILE]: DIR/registry.ini naming
 # DIR/Conf/MBF/ as the host's configuration folder (and HELP_FILE as the
-# help file), and DIR/Conf/MBF/ADDRESS.cfg with the agent port and SNMPv2c.
+# help file) with the host's App Paths entry, and DIR/Conf/MBF/ADDRESS.cfg
+# with the agent port and SNMPv2c.
 vanta_host_files() {
     local dir=$1 address=$2 port=$3 help=${4:-}
     mkdir -p "$dir/Conf/MBF"
     {
         echo "; What a host installation would have written into the machine registry."
         printf '[SOFTWARE\\Corvane\\Quillon5.1\\MibFile]\nPath=%s/Conf/MBF/\n' "$dir"
+        # The host's own entry, which the module looks for when it starts a viewer.
+        printf '[SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\quillon51.exe]\nPath=%s\n' "$dir"
         if [[ -n "$help" ]]; then
             printf '[SOFTWARE\\Corvane\\Modules\\HelpPath]\n1.3.6.1.4.1.99917.10.70.1=%s\n' "$help"
         fi
