@@ -420,7 +420,6 @@ void SimAgent::Shutdown() {
 
 int SimAgent::Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
                      netsnmp_request_info* requests) {
-    device_.Advance(VantaDevice::Clock::now());
     switch (info->mode) {
         case MODE_GET:
             HandleGet(info, requests);
@@ -527,6 +526,11 @@ void SimAgent::HandleSet(netsnmp_handler_registration* registration,
 
 int SimAgent::Receive(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu,
                       void* magic) {
+    // One moment for the whole request: the subtrees it spans are read at
+    // the same time, so that counters of different tables agree.
+    if (operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE) {
+        device_.Advance(VantaDevice::Clock::now());
+    }
     const bool logged = setLog_ != nullptr && operation == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE &&
                         pdu->command == SNMP_MSG_SET;
     if (logged) {
