@@ -100,6 +100,7 @@ TViewerForm::TViewerForm(const ViewerPage& page, const QString& deviceAddress, Q
     RefreshButton->setObjectName("RefreshButton");
     IntervalCombo->setObjectName("IntervalCombo");
     CopyButton->setObjectName("CopyButton");
+    CopyButton->setShortcut(QKeySequence::Copy);
     Status->setObjectName("StatusBar");
     Status->AddPanel(0);
     setStatusBar(Status);
@@ -312,7 +313,7 @@ void TViewerForm::ReadDone(const ViewerSnapshot& snapshot) {
     SetStatus(status);
     ++FReadsDone;
     if (OnReadDone) {
-        OnReadDone(!failure.isEmpty(), status);
+        OnReadDone(!failure.isEmpty(), failure.isEmpty() ? status : failure);
     }
 }
 

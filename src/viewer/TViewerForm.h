@@ -45,8 +45,9 @@ public:
     bool Refresh();
     bool Reading() const { return FReader.Busy(); }
     int ReadsDone() const { return FReadsDone; }
-    // After every read: whether it failed, and the status text.
-    std::function<void(bool failed, const QString& status)> OnReadDone;
+    // After every read: whether it failed, and the engine's message when it
+    // did, else the status text.
+    std::function<void(bool failed, const QString& message)> OnReadDone;
 
     int SectionCount() const { return static_cast<int>(FSections.size()); }
     QTableWidget* SectionTable(int section) const;

@@ -13,6 +13,7 @@ namespace {
 
 struct ProgramCase {
     const char* Name;
+    const char* Page;
     const char* Cfg;  // the device's .cfg file; empty: none
     // After the address, communities and page; "PORT" stands for the simulator's.
     std::vector<std::string> V3Switches;
@@ -37,7 +38,7 @@ TEST_P(ViewerProgramTest, ReadsOnceAndSaysHowItWent) {
         cfg.replace(cfg.find("PORT"), 4, port);
         agents::WriteTextFile(dir.File("127.0.0.1.cfg"), "[Program Information]\n" + cfg);
     }
-    QStringList args{"/I127.0.0.1", "/Rvesper", "/Wlantern", "/TMIB_Info"};
+    QStringList args{"/I127.0.0.1", "/Rvesper", "/Wlantern", c.Page};
     for (std::string sw : c.V3Switches) {
         if (const std::size_t at = sw.find("PORT"); at != std::string::npos) {
             sw.replace(at, 4, port);
@@ -63,6 +64,7 @@ TEST_P(ViewerProgramTest, ReadsOnceAndSaysHowItWent) {
 
 const ProgramCase kProgramCases[] = {
     {"AuthPrivFromTheCfgFile",
+     "/TMIB_Info",
      "AgentPort=PORT\nVersion=3\nSecurityModel=3\nSecurityLevel=2\nSecurityName=vanta-md5-des\n"
      "AuthProtocol=1\nPrivProtocol=1\nAuthPassword=md5-auth-secret\nPrivPassword=des-priv-secret\n",
      {"/tPORT", "/v3", "/d", "/m3", "/nvanta-md5-des", "/l3", "/a2", "/Amd5-auth-secret", "/p2",
@@ -70,17 +72,25 @@ const ProgramCase kProgramCases[] = {
      0,
      "first-read ok\n"},
     {"AuthPrivFromTheModulesCommandLineOnly",
+     "/TMIB_IFCounters",
      "",
      {"/tPORT", "/v", "/d", "/m3", "/nvanta-sha-aes", "/l3", "/a3", "/Asha-auth-secret", "/p4",
       "/Paes-priv-secret"},
      0,
      "first-read ok\n"},
     {"AWrongPrivacyPassPhraseFails",
+     "/TMIB_Info",
      "",
      {"/tPORT", "/v", "/d", "/m3", "/nvanta-md5-des", "/l3", "/a2", "/Amd5-auth-secret", "/p2",
       "/Pnot-the-secret"},
      3,
-     "first-read failed: Get: "},
+     "first-read failed: (SNMP"},
+    {"AnUnknownPageEndsAtOnce",
+     "/TMIB_Nothing",
+     "",
+     {},
+     2,
+     "first-read failed: Unknown viewer page: /TMIB_Nothing.\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(SnmpV3, ViewerProgramTest, ::testing::ValuesIn(kProgramCases),
