@@ -133,13 +133,16 @@ std::vector<Route> Routes(const MibModel& model, const std::vector<Interface>& i
     return routes;
 }
 
-// The MAC addresses the bridge learned, in order: the hosts behind the
-// routes' next hops are among them.
-std::vector<std::string> LearnedMacs(const MibModel& model) {
+// The first `count` MAC addresses the bridge learned, in order: the hosts
+// behind the routes' next hops are among them. The database may hold
+// thousands; only its status column is read, and only as far as needed.
+std::vector<std::string> LearnedMacs(const MibModel& model, std::size_t count) {
     std::vector<std::string> macs;
-    for (const auto& [index, row] : RowsAfter(model, kTpFdbEntry, {})) {
-        if (NumberIn(row, 3) == kLearned) {
-            macs.push_back(OctetsIn(row, 1).value_or(""));
+    const Oid status = Join(kTpFdbEntry, {3});
+    for (auto it = model.All().lower_bound(status);
+         macs.size() < count && it != model.All().end() && IsPrefix(status, it->first); ++it) {
+        if (it->first.size() == status.size() + 6 && it->second.number == kLearned) {
+            macs.push_back(ArcOctets(it->first, status.size(), 6));
         }
     }
     return macs;
@@ -248,7 +251,7 @@ void PublishRoutes(MibModel& model, const std::vector<Route>& routes, std::uint3
 void PublishArpCache(MibModel& model, const std::vector<Interface>& interfaces,
                      const std::vector<Route>& routes) {
     std::map<std::uint32_t, std::string> hosts;
-    const std::vector<std::string> learned = LearnedMacs(model);
+    const std::vector<std::string> learned = LearnedMacs(model, routes.size());
     for (const Route& r : routes) {
         if (!r.connected && hosts.count(r.nextHop) == 0) {
             const std::size_t n = hosts.size();
