@@ -105,14 +105,6 @@ const RatesCase kRatesCases[] = {
 INSTANTIATE_TEST_SUITE_P(Reads, SectionRatesTest, ::testing::ValuesIn(kRatesCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(SectionRatesTest, AReadWithoutUpTimeStartsTheComparisonAfresh) {
-    SectionRates rates(kTable);
-    rates.Update({{"1", "a", "1000", "1000"}}, true, 1000);
-    rates.Update({{"1", "a", "2000", "2000"}}, false, 0);
-    const auto third = rates.Update({{"1", "a", "3000", "3000"}}, true, 1200);
-    EXPECT_EQ(third[0][0].State, Kind::Unknown) << "not against the read two before";
-}
-
 TEST(RateTextTest, OneReadableStyle) {
     const std::pair<CounterRate, const char*> cases[] = {
         {{Kind::Unknown, 5}, ""},
