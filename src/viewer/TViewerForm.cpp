@@ -251,27 +251,7 @@ void TViewerForm::ReadDone(const ViewerSnapshot& snapshot) {
                     section.Rates.Update(data.Rows, snapshot.UpTimeKnown, snapshot.UpTime);
                 section.Rows = data.Rows;
                 ShowRows(section, data);
-                for (std::size_t r = 0; r < rates.size(); ++r) {
-                    const std::vector<int>& counters = section.Rates.CounterRecords();
-                    for (std::size_t c = 0; c < counters.size(); ++c) {
-                        const int record = counters[c];
-                        int row = static_cast<int>(r);
-                        int col = 2;
-                        if (!section.Scalar()) {
-                            // The rate column stands right of its counter.
-                            col = record + static_cast<int>(c) + 1;
-                        } else {
-                            row = record;
-                        }
-                        section.Table->setItem(row, col,
-                                               new QTableWidgetItem(RateText(rates[r][c])));
-                        if (rates[r][c].State == CounterRate::Kind::Discontinuity) {
-                            section.Table->item(row, col)->setToolTip(
-                                "The counter was reset or the device restarted since the read "
-                                "before.");
-                        }
-                    }
-                }
+                ShowRates(section, rates);
                 FitColumns(section, rates);
                 if (&section == FSections.front().get()) {
                     RecordPlot(section, rates);
@@ -371,6 +351,23 @@ void TViewerForm::FitColumns(Section& section, const std::vector<std::vector<Cou
     if (section.Fitted == 0 || (section.Fitted == 1 && anyRate)) {
         section.Fitted = anyRate ? 2 : 1;
         section.Table->resizeColumnsToContents();
+    }
+}
+
+void TViewerForm::ShowRates(Section& section, const std::vector<std::vector<CounterRate>>& rates) {
+    const std::vector<int>& counters = section.Rates.CounterRecords();
+    for (std::size_t r = 0; r < rates.size(); ++r) {
+        for (std::size_t c = 0; c < counters.size(); ++c) {
+            // A scalar's rate is its row's third column; a table's stands right of its counter.
+            const int row = section.Scalar() ? counters[c] : static_cast<int>(r);
+            const int col = section.Scalar() ? 2 : counters[c] + static_cast<int>(c) + 1;
+            auto* item = new QTableWidgetItem(RateText(rates[r][c]));
+            if (rates[r][c].State == CounterRate::Kind::Discontinuity) {
+                item->setToolTip(
+                    "The counter was reset or the device restarted since the read before.");
+            }
+            section.Table->setItem(row, col, item);
+        }
     }
 }
 

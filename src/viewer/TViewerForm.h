@@ -71,6 +71,7 @@ private:
     void BuildSection(const ViewerSection& decl, int number, QWidget* box);
     void ReadDone(const ViewerSnapshot& snapshot);
     void ShowRows(Section& section, const ViewerSectionData& data);
+    void ShowRates(Section& section, const std::vector<std::vector<CounterRate>>& rates);
     void ShowNote(Section& section, const QString& note);
     void FitColumns(Section& section, const std::vector<std::vector<CounterRate>>& rates);
     void RecordPlot(const Section& section, const std::vector<std::vector<CounterRate>>& rates);
