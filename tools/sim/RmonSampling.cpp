@@ -1,5 +1,7 @@
 #include "RmonSampling.h"
 
+#include <algorithm>
+
 #include "TableRows.h"
 
 namespace vsim {

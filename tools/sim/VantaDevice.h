@@ -22,12 +22,14 @@ namespace vsim {
 
 // The live Vanta-A behind the model: it keeps the port states and writes
 // what follows from them (LED strings, port information, interface and
-// spanning-tree status, counters, up-time) into the model, lets the counters
-// of the behaviour file grow, and answers to sets that change the device
-// (port administration and speed, static VLANs and the tables that follow
-// them, trunks, the IP access rules that take their profile's protocol,
-// multicast forwarding lists, the order to clear the counters, server-group
-// membership, released hosts, configuration images and probe restarts).
+// spanning-tree status, up-time) into the model, works out the standard
+// statistics and protocol counters when they are read, lets the counters of
+// the behaviour file grow, samples RMON's history and alarms, and answers to
+// sets that change the device (port administration and speed, static VLANs
+// and the tables that follow them, trunks, the IP access rules that take
+// their profile's protocol, multicast forwarding lists, the order to clear
+// the counters, server-group membership, released hosts, configuration
+// images and probe restarts, static routes and the standard IP tables).
 class VantaDevice {
 public:
     using Clock = std::chrono::steady_clock;
