@@ -196,6 +196,7 @@ void TViewerForm::BuildSection(const ViewerSection& decl, int number, QWidget* b
     section->Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     section->Table->verticalHeader()->hide();
     section->Table->setWordWrap(false);
+    section->Table->horizontalHeader()->setStretchLastSection(true);
     section->Table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     QStringList headers;
     if (section->Scalar()) {
