@@ -433,7 +433,7 @@ QString TViewerForm::ClipboardText() const {
         if (!text.isEmpty()) {
             text += '\n';
         }
-        text += section->Caption->text().remove("<b>").remove("</b>") + '\n';
+        text += QString::fromUtf8(section->Decl.Caption) + '\n';
         const QTableWidget* table = section->Table;
         if (table->isHidden()) {
             text += section->Note->text() + '\n';
