@@ -2,13 +2,17 @@
 
 #include <cstdio>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "CvIni.h"
 
 class CvIniTest : public testing::Test {
 protected:
     void SetUp() override {
-        Path = testing::TempDir() + "vanta_ini_test.cfg";
+        // ctest runs each case as its own process, side by side: one file per process.
+        Path = testing::TempDir() + "vanta_ini_test_" + std::to_string(getpid()) + ".cfg";
         std::ofstream(Path) << "; host settings\n"
                                "[Other]\n"
                                "AgentPort=9\n"
