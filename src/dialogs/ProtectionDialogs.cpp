@@ -76,6 +76,8 @@ const CvSNMPVarDesc kBulwarkGroup[] = {
 
 // The written fields in the order they are sent, and their tick boxes.
 const int kWritten[] = {0, 1, 2, 3};
+constexpr int kRisingItem = 0;
+constexpr int kFallingItem = 1;
 const char* const kSendBoxes[] = {"ckRising", "ckFalling", "ckMode", "ckAlarm"};
 constexpr int kLowThreshold = 20;
 constexpr int kHighThreshold = 100;
@@ -216,12 +218,18 @@ TBulwarkCtrlForm::TBulwarkCtrlForm(const TDialogContext& context)
 
 void TBulwarkCtrlForm::FormCreate() {
     ChangeSetState();
-    Attempt([&] { BulwarkRequest->Get(); });
+    ReadGroup();
 }
 
 void TBulwarkCtrlForm::RefreshBtnClick() {
     if (!Busy()) {
-        Attempt([&] { BulwarkRequest->Get(); });
+        ReadGroup();
+    }
+}
+
+void TBulwarkCtrlForm::ReadGroup() {
+    if (Attempt([&] { BulwarkRequest->Get(); })) {
+        SwitchFalling = IntOfText(TextOf("edtFalling"));
     }
 }
 
@@ -260,7 +268,7 @@ void TBulwarkCtrlForm::SetBtnClick() {
         return;
     }
     const std::set<int> unticked = UnsentItems(0);
-    for (const int item : kWritten) {
+    for (const int item : WriteOrder(unticked)) {
         if (unticked.count(item) != 0) {
             continue;
         }
@@ -270,5 +278,23 @@ void TBulwarkCtrlForm::SetBtnClick() {
         if (!Attempt([&] { WriteExcluding(0, others, false); })) {
             return;
         }
+        if (item == kFallingItem) {
+            SwitchFalling = IntOfText(TextOf("edtFalling"));
+        }
     }
+}
+
+std::vector<int> TBulwarkCtrlForm::WriteOrder(const std::set<int>& unticked) const {
+    std::vector<int> order(std::begin(kWritten), std::end(kWritten));
+    // The switch keeps the falling threshold at or below the rising one after
+    // every request: a pair that fits, whose rising threshold comes down
+    // beneath the falling one the switch holds, is only taken falling first.
+    const std::optional<int> rising = IntOfText(TextOf("edtRising"));
+    const std::optional<int> falling = IntOfText(TextOf("edtFalling"));
+    const bool bothSent = unticked.count(kRisingItem) == 0 && unticked.count(kFallingItem) == 0;
+    if (bothSent && rising && falling && SwitchFalling && *falling <= *rising &&
+        *rising < *SwitchFalling) {
+        std::swap(order[kRisingItem], order[kFallingItem]);
+    }
+    return order;
 }

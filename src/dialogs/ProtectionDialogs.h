@@ -4,6 +4,8 @@
 
 #include <array>
 #include <optional>
+#include <set>
+#include <vector>
 
 #include "TTableDialog.h"
 
@@ -40,8 +42,9 @@ private:
 };
 
 // The CPU-protection engine: its thresholds, mode and alarm. Only the ticked
-// fields are written, each in a request of its own in the order shown; the
-// first refusal ends the sequence. Blocking; outcomes in the status bar.
+// fields are written, each in a request of its own in the order shown (the
+// falling threshold first when both come down); the first refusal ends the
+// sequence. Blocking; outcomes in the status bar.
 class TBulwarkCtrlForm : public TTableDialog {
 public:
     explicit TBulwarkCtrlForm(const TDialogContext& context);
@@ -61,4 +64,10 @@ public:
 private:
     // A ticked threshold outside 20..100 is refused; true when it passed.
     bool ThresholdValid(const char* box, const char* edit, const char* refusal);
+    void ReadGroup();
+    // The written items in the order they go out.
+    std::vector<int> WriteOrder(const std::set<int>& unticked) const;
+
+    // The falling threshold the switch holds, as last read or written.
+    std::optional<int> SwitchFalling;
 };

@@ -177,6 +177,8 @@ TEST_F(ProtectionDialogTest, OnlyTheTickedBulwarkFieldsAreWrittenEachInARequestO
     const Case cases[] = {
         {"M", "80", "60", "fuzzy", "enabled", {"3.0=2"}},
         {"RA", "90", "60", "fuzzy", "disabled", {"1.0=90", "4.0=2"}},
+        // Both coming down beneath the falling one held: falling first.
+        {"RF", "50", "40", "fuzzy", "disabled", {"2.0=40", "1.0=50"}},
         {"RF", "100", "20", "fuzzy", "disabled", {"1.0=100", "2.0=20"}},
         {"RFMA", "80", "60", "strict", "enabled", {"1.0=80", "2.0=60", "3.0=1", "4.0=3"}},
     };
