@@ -50,10 +50,7 @@ bool IsHostIpv6(const std::string& octets) {
            std::any_of(octets.begin(), octets.end(), [](char c) { return c != 0; });
 }
 
-bool IsIpv6Mask(const std::string& octets) {
-    if (octets.size() != 16) {
-        return false;
-    }
+bool IsMask(const std::string& octets) {
     bool ones = true;
     for (const char c : octets) {
         const auto octet = static_cast<std::uint8_t>(c);
@@ -63,6 +60,22 @@ bool IsIpv6Mask(const std::string& octets) {
                 return false;
             }
             ones = ones && set;
+        }
+    }
+    return true;
+}
+
+bool IsIpv6Mask(const std::string& octets) {
+    return octets.size() == 16 && IsMask(octets);
+}
+
+bool IsNetworkOf(const std::string& address, const std::string& mask) {
+    if (address.size() != mask.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        if ((static_cast<std::uint8_t>(address[i]) & ~static_cast<std::uint8_t>(mask[i])) != 0) {
+            return false;
         }
     }
     return true;

@@ -20,8 +20,13 @@ bool IsNeighbourIpv4(const std::string& host, const std::string& address, const 
 bool IsStationMac(const std::string& octets);
 // 16 octets, not the unspecified address and not multicast.
 bool IsHostIpv6(const std::string& octets);
+// Leading one bits followed only by zero bits.
+bool IsMask(const std::string& octets);
 // 16 octets of leading one bits followed only by zero bits.
 bool IsIpv6Mask(const std::string& octets);
+// No bit of `address` set outside `mask`, both of one length: the address
+// names the network itself, as a route's destination must.
+bool IsNetworkOf(const std::string& address, const std::string& mask);
 
 // `count` arcs of an index from `from` on, each one octet of an address;
 // shorter when the index ends before.

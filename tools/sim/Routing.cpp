@@ -33,6 +33,11 @@ const Oid kIpv6NeighbourEntry = O("1.3.6.1.4.1.99917.12.26.4.7.1");
 
 bool Ipv4RouteFits(const RowView& row, const RowPlace& place) {
     const std::string nextHop = OctetsIn(row, kRouteNextHop).value_or("");
+    const std::string mask = OctetsIn(row, kRouteMask).value_or("");
+    if (mask.size() != kIpv4Octets || !IsMask(mask) ||
+        !IsNetworkOf(OctetsIn(row, kRouteDest).value_or(""), mask)) {
+        return false;
+    }
     bool onSubnet = false;
     for (const auto& [index, interface] : RowsAfter(place, kIpInterfaceEntry)) {
         onSubnet = onSubnet || (index.size() == kIpv4Octets &&
@@ -54,8 +59,9 @@ bool Ipv4RouteFits(const RowView& row, const RowPlace& place) {
 
 bool Ipv6RouteFits(const RowView& row, const RowPlace&) {
     const std::string nextHop = OctetsIn(row, kRoute6NextHop).value_or("");
-    return IsIpv6Mask(OctetsIn(row, kRoute6Mask).value_or("")) && IsHostIpv6(nextHop) &&
-           nextHop != OctetsIn(row, kRoute6Dest);
+    const std::string mask = OctetsIn(row, kRoute6Mask).value_or("");
+    const std::string dest = OctetsIn(row, kRoute6Dest).value_or("");
+    return IsIpv6Mask(mask) && IsNetworkOf(dest, mask) && IsHostIpv6(nextHop) && nextHop != dest;
 }
 
 bool Ipv6NeighbourFits(const RowView& row, const RowPlace&) {
