@@ -70,6 +70,34 @@ std::vector<LearnedAddress> LearnAddresses(std::size_t count, const std::set<std
     return learned;
 }
 
+void ForgetAddress(MibModel& model, const LearnedAddress& address) {
+    const auto behindItsPort = [&](std::optional<std::uint32_t> vlan) {
+        const MibValue* port =
+            model.Find(RowOid(vlan ? kQTpFdbEntry : kTpFdbEntry, kPort, vlan, address.mac));
+        return port != nullptr && port->number == address.port;
+    };
+    if (!behindItsPort(address.vlan)) {
+        return;
+    }
+    const MibValue* status = model.Find(RowOid(kQTpFdbEntry, kStatus, address.vlan, address.mac));
+    if (status != nullptr && status->number == kLearned) {
+        Oid count = kQFdbDynamicCount;
+        count.push_back(address.vlan);
+        if (MibValue* learned = model.FindMutable(count);
+            learned != nullptr && learned->number > 0) {
+            --learned->number;
+        }
+    }
+    for (const std::uint32_t column : {kPort, kStatus}) {
+        model.Erase(RowOid(kQTpFdbEntry, column, address.vlan, address.mac));
+    }
+    if (behindItsPort(std::nullopt)) {
+        for (const std::uint32_t column : {kAddress, kPort, kStatus}) {
+            model.Erase(RowOid(kTpFdbEntry, column, std::nullopt, address.mac));
+        }
+    }
+}
+
 bool ServesForwardingDatabases(const std::vector<Oid>& served) {
     const auto covered = [&](const Oid& entry) {
         return std::any_of(served.begin(), served.end(),
@@ -135,6 +163,14 @@ void LearnedAddresses::KeepVlans(const std::set<std::uint32_t>& vlans) {
     }
     std::erase_if(learned_, gone);
     PublishCounts();
+}
+
+void LearnedAddresses::Forget(const LearnedAddress& address) {
+    const auto it = std::find(learned_.begin(), learned_.end(), address);
+    if (it != learned_.end()) {
+        learned_.erase(it);
+        ForgetAddress(model_, address);
+    }
 }
 
 void LearnedAddresses::PublishCounts() {

@@ -30,6 +30,12 @@ struct LearnedAddress {
 std::vector<LearnedAddress> LearnAddresses(std::size_t count, const std::set<std::uint32_t>& vlans,
                                            int ports, std::uint64_t seed);
 
+// The forwarding databases forget `address`, if they hold it on its VLAN
+// behind its port: its rows go, and a learned one leaves its VLAN's
+// dot1qFdbDynamicCount one lower. Like all that is learned, this is not
+// saved: a restart learns anew.
+void ForgetAddress(MibModel& model, const LearnedAddress& address);
+
 // True when `served` covers both forwarding databases below.
 bool ServesForwardingDatabases(const std::vector<Oid>& served);
 
@@ -46,6 +52,8 @@ public:
     // The VLANs that are gone take their addresses with them; the counts of
     // the VLANs that exist are written again.
     void KeepVlans(const std::set<std::uint32_t>& vlans);
+    // The switch forgets one address, as ForgetAddress does.
+    void Forget(const LearnedAddress& address);
 
     const std::vector<LearnedAddress>& All() const { return learned_; }
 

@@ -20,6 +20,8 @@ constexpr std::uint32_t kBindingAddress = 1;
 constexpr std::uint32_t kBindingMac = 2;
 constexpr std::uint32_t kBlockedType = 5;
 constexpr std::uint32_t kDeleteVlanName = 1;
+constexpr std::uint32_t kDeletePort = 2;
+constexpr std::uint32_t kDeleteMac = 3;
 constexpr std::uint32_t kDeleteActivity = 4;
 constexpr std::uint32_t kVlanName = 1;
 constexpr std::uint32_t kRising = 1;
@@ -59,6 +61,31 @@ bool PortSecurityDeleteFits(const RowView& row, const RowPlace& place) {
 
 bool BulwarkThresholdsFit(const RowView& row, const RowPlace&) {
     return NumberIn(row, kFalling) <= NumberIn(row, kRising);
+}
+
+std::optional<LearnedAddress> OrderedDeletion(const MibModel& model,
+                                              const std::vector<ModelWrite>& writes) {
+    const Oid activity = Join(kPortSecurityDelete, {kDeleteActivity, 0});
+    if (std::none_of(writes.begin(), writes.end(), [&](const ModelWrite& write) {
+            return write.oid == activity && write.value && write.value->number == kActivityStart;
+        })) {
+        return std::nullopt;
+    }
+    TableRule group;
+    group.entry = kPortSecurityDelete;
+    const RowView order = ReadRow(model, group, {0});
+    const std::string mac = OctetsIn(order, kDeleteMac).value_or("");
+    const auto name = OctetsIn(order, kDeleteVlanName);
+    for (const auto& [index, vlan] : RowsAfter(model, kVlanStaticEntry, {})) {
+        if (index.size() == 1 && mac.size() == 6 && OctetsIn(vlan, kVlanName) == name) {
+            LearnedAddress address;
+            std::copy(mac.begin(), mac.end(), address.mac.begin());
+            address.vlan = index[0];
+            address.port = static_cast<std::uint32_t>(NumberIn(order, kDeletePort));
+            return address;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<ModelWrite> CarryOut(MibModel& model, const std::vector<ModelWrite>& writes) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "LearnedAddresses.h"
 #include "MibModel.h"
 #include "SetTransaction.h"
 
@@ -22,6 +24,12 @@ bool BindingFits(const RowView& row, const RowPlace& place);
 bool PortSecurityDeleteFits(const RowView& row, const RowPlace& place);
 // The falling threshold is not above the rising one.
 bool BulwarkThresholdsFit(const RowView& row, const RowPlace& place);
+
+// The address a port-security deletion started among the writes names: on
+// the VLAN of the group's name, behind its port. Nothing when no deletion
+// starts or the VLAN is unknown.
+std::optional<LearnedAddress> OrderedDeletion(const MibModel& model,
+                                              const std::vector<ModelWrite>& writes);
 
 // Orders among the writes, carried out: a blocked host released with
 // delete(3) is gone, a port-security deletion started reads none(1) again.

@@ -428,6 +428,13 @@ std::vector<SetTransaction::Write> VantaDevice::Committed(
     if (standard::Follows(writes)) {
         standard::Publish(model_, now_, learned_ != nullptr);
     }
+    if (const auto deleted = protect::OrderedDeletion(model_, writes)) {
+        if (learned_) {
+            learned_->Forget(*deleted);
+        } else {
+            ForgetAddress(model_, *deleted);
+        }
+    }
     for (const auto& done :
          {protect::CarryOut(model_, writes), settings::CarryOut(model_, writes)}) {
         reactions.insert(reactions.end(), done.begin(), done.end());

@@ -138,6 +138,37 @@ TEST(SimFdb, WithoutItTheRecordingAndWithNoneEmptyTables) {
     }
 }
 
+TEST(SimFdb, APortSecurityDeletionForgetsTheAddressBehindItsPort) {
+    const std::string deletion = "1.3.6.1.4.1.99917.11.70.1.2.7.2.";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{}, {"--fdb", "50", "--seed", "7"}}) {
+        SCOPED_TRACE(args.size());
+        SimProcess sim(args);
+        const std::vector<Row> before = Walked(sim, kQTpFdb + "2", "snmpwalk");
+        ASSERT_FALSE(before.empty());
+        const Row& first = before.front();  // on VLAN 1, "default"
+        ASSERT_EQ(first.index.size(), 7u);
+        const std::string mac = Hex({first.index.begin() + 1, first.index.end()});
+        const int count = std::stoi(Walked(sim, kDynamicCount, "snmpwalk").at(0).value);
+        const auto remove = [&](const std::string& port) {
+            return RunTool(std::vector<std::string>{"snmpset"} + V2c("lantern", sim.Address()) +
+                           std::vector<std::string>{deletion + "1.0", "s", "default",
+                                                    deletion + "2.0", "i", port, deletion + "3.0",
+                                                    "x", mac, deletion + "4.0", "i", "2"})
+                .exitCode;
+        };
+        // Behind another port it is not the address meant: nothing goes.
+        ASSERT_EQ(remove(std::to_string(std::stoi(first.value) + 1)), 0);
+        EXPECT_EQ(Walked(sim, kQTpFdb + "2", "snmpwalk").size(), before.size());
+        ASSERT_EQ(remove(first.value), 0);
+        const std::vector<Row> after = Walked(sim, kQTpFdb + "2", "snmpwalk");
+        EXPECT_EQ(after.size(), before.size() - 1);
+        EXPECT_NE(after.front().index, first.index);
+        EXPECT_EQ(Walked(sim, kTpFdb + "2", "snmpwalk").size(), after.size());
+        EXPECT_EQ(Walked(sim, kDynamicCount, "snmpwalk").at(0).value, std::to_string(count - 1));
+    }
+}
+
 TEST(SimFdb, RefusesCountsOutsideTheRange) {
     for (const std::string count : {"100001", "abc", "-1"}) {
         const ToolResult run =

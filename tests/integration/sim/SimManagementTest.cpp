@@ -287,11 +287,11 @@ TEST(SimManagement, BindingsBlockedHostsAndPortSecurityDeletion) {
         return std::vector<std::string>{kBinding + "3." + address, "i", "4",
                                         kBinding + "2." + address, "x", mac};
     };
-    const auto start = [](const std::string& vlan) {
-        return std::vector<std::string>{kPortSecurityDelete + "1.0", "s", vlan,
-                                        kPortSecurityDelete + "2.0", "i", "70",
-                                        kPortSecurityDelete + "3.0", "x", "001B213A4F40",
-                                        kPortSecurityDelete + "4.0", "i", "2"};
+    const auto start = [](const std::string& vlan, const std::string& port = "70",
+                          const std::string& mac = "001B213A4F40") {
+        return std::vector<std::string>{
+            kPortSecurityDelete + "1.0", "s", vlan, kPortSecurityDelete + "2.0", "i", port,
+            kPortSecurityDelete + "3.0", "x", mac,  kPortSecurityDelete + "4.0", "i", "2"};
     };
     ExpectOutcomes(
         sim,
@@ -321,11 +321,17 @@ TEST(SimManagement, BindingsBlockedHostsAndPortSecurityDeletion) {
             {"MAC of 5 octets", {kPortSecurityDelete + "3.0", "x", "001B213A4F"}, "wrongLength"},
             {"VLAN name alone, nothing started", {kPortSecurityDelete + "1.0", "s", "nosuch"}, ""},
             {"deletion in VLAN voice", start("voice"), ""},
+            // Learned on VLAN 1: ...4D:11 behind port 3, ...4D:22 behind port 5.
+            {"deletion of a learned address", start("default", "3", "001A2B3C4D11"), ""},
+            {"deletion naming another port", start("default", "4", "001A2B3C4D22"), ""},
         });
     EXPECT_EQ(ReadValues(sim, {kBinding + "4.192.0.2.102", kBinding + "3.192.0.2.103",
                                kBlocked + "5." + kBlockedHost, kPortSecurityDelete + "4.0",
                                kPortSecurityDelete + "2.0"}),
-              (std::vector<std::string>{"01 00 00 00 00 00 00 00", "1", kNoObject, "1", "70"}));
+              (std::vector<std::string>{"01 00 00 00 00 00 00 00", "1", kNoObject, "1", "4"}));
+    const std::string fdbPort = "1.3.6.1.2.1.17.7.1.2.2.1.2.1.0.26.43.60.77.";
+    EXPECT_EQ(ReadValues(sim, {fdbPort + "17", fdbPort + "34", "1.3.6.1.2.1.17.7.1.2.1.1.2.1"}),
+              (std::vector<std::string>{kNoInstance, "5", "6"}));
     EXPECT_EQ(WalkedIndexes(sim, kBinding + "3"),
               (std::vector<std::string>{"192.0.2.100", "192.0.2.102", "192.0.2.103"}));
 }
