@@ -124,6 +124,14 @@ std::optional<int> PortOf(const Oid& index) {
     return static_cast<int>(index[0]);
 }
 
+// A port, or the management interface the interface tables also list.
+std::optional<int> InterfaceOf(const Oid& index) {
+    if (index.size() == 1 && index[0] == TrafficCounters::kManagementInterface) {
+        return TrafficCounters::kManagementInterface;
+    }
+    return PortOf(index);
+}
+
 void PutMissing(MibModel& model, const Oid& oid, MibValue value) {
     if (model.Find(oid) == nullptr) {
         model.Put(oid, std::move(value));
@@ -166,16 +174,18 @@ void PublishRows(MibModel& model) {
 
 void AddReaders(LiveValues& live, const TrafficCounters& traffic, const PortModel& ports) {
     for (Column& column : Columns()) {
-        live.Add(Join(column.entry, {column.column}), [&traffic, tally = std::move(column.tally)](
-                                                          const Oid& index, const MibValue& stored,
-                                                          std::uint32_t now) {
-            const auto port = PortOf(index);
-            if (!port) {
-                return stored;
-            }
-            const std::uint64_t count = tally(traffic.At(*port, now));
-            return stored.syntax == Syntax::Counter64 ? Counter64Of(count) : Counter32Of(count);
-        });
+        const bool interfaces = &column.entry == &kIfEntry || &column.entry == &kIfXEntry;
+        live.Add(Join(column.entry, {column.column}),
+                 [&traffic, interfaces, tally = std::move(column.tally)](
+                     const Oid& index, const MibValue& stored, std::uint32_t now) {
+                     const auto port = interfaces ? InterfaceOf(index) : PortOf(index);
+                     if (!port) {
+                         return stored;
+                     }
+                     const std::uint64_t count = tally(traffic.At(*port, now));
+                     return stored.syntax == Syntax::Counter64 ? Counter64Of(count)
+                                                               : Counter32Of(count);
+                 });
     }
     // unknown(1) without a link, else half(2) or full(3) duplex.
     live.Add(Join(kDot3StatsEntry, {kDot3DuplexStatus}),

@@ -20,6 +20,18 @@ std::uint64_t Draw(std::mt19937_64& random, std::uint64_t low, std::uint64_t hig
 constexpr std::uint64_t kBusyInPerSecond = 25'000'000;
 constexpr std::uint64_t kBusyOutPerSecond = 8'000'000;
 
+// The management interface per 100 s, as the IP group counts it: what IP
+// delivers to the switch in, what it sends out; about 120 octets a packet
+// in and 180 out.
+struct Steady {
+    Count count;
+    std::uint64_t rate;
+};
+constexpr Steady kManagementTraffic[] = {
+    {Count::InUnicast, 1500},   {Count::InMulticast, 60},  {Count::InBroadcast, 36},
+    {Count::InOctets, 191'520}, {Count::OutUnicast, 1500}, {Count::OutOctets, 270'000},
+};
+
 // Errors per 100 s of the two noisy ports: a few a minute.
 struct Noise {
     Count count;
@@ -103,6 +115,11 @@ TrafficCounters::TrafficCounters(const PortModel& ports, std::uint64_t seed) {
             Of(noisy_[n]).rate[Index(noise.count)] = n == 0 ? noise.first : noise.second;
         }
     }
+    Life& management = Of(kManagementInterface);
+    for (const Steady& steady : kManagementTraffic) {
+        management.rate[Index(steady.count)] = steady.rate;
+    }
+    management.up = true;
     Track(ports, 0);
 }
 

@@ -48,11 +48,14 @@ struct PortCounts {
 // The ports' traffic as a function of time: every port has its own rates,
 // drawn from the seed, and counts base + rate x the time its link was up
 // since the counters started. Nothing grows on a port without a link. The
-// first two ports with a link at start see errors now and then, and the busiest port starts close to the
-// end of the 32-bit octet counter so that it wraps within minutes.
+// first two ports with a link at start see errors now and then, and the busiest port starts close
+// to the end of the 32-bit octet counter so that it wraps within minutes.
 class TrafficCounters {
 public:
     static constexpr int kWrappingPort = PortModel::kFibrePort;
+    // The switch's own interface: always up, it carries what IP delivers to
+    // the switch and what the switch sends.
+    static constexpr int kManagementInterface = 1024;
     // Seconds after start at which the busiest port's ifInOctets wraps.
     static constexpr std::uint64_t kWrapAfter = 120;
 
@@ -64,7 +67,8 @@ public:
     // Every port counts from zero again at `now`.
     void Clear(std::uint32_t now);
 
-    // The counts of `port` (1 to 24) at `now`, no earlier than the last Track.
+    // The counts of `port` (1 to 24, or the management interface) at `now`,
+    // no earlier than the last Track.
     PortCounts At(int port, std::uint32_t now) const;
     // Ports whose errors grow.
     const std::vector<int>& NoisyPorts() const { return noisy_; }
@@ -78,10 +82,15 @@ private:
         bool up = false;
     };
 
-    Life& Of(int port) { return lives_[static_cast<std::size_t>(port - 1)]; }
-    const Life& Of(int port) const { return lives_[static_cast<std::size_t>(port - 1)]; }
+    // The management interface's life comes after the ports'.
+    static std::size_t Place(int port) {
+        return static_cast<std::size_t>(port == kManagementInterface ? PortModel::kPorts
+                                                                     : port - 1);
+    }
+    Life& Of(int port) { return lives_[Place(port)]; }
+    const Life& Of(int port) const { return lives_[Place(port)]; }
 
-    std::array<Life, PortModel::kPorts> lives_{};
+    std::array<Life, PortModel::kPorts + 1> lives_{};
     std::vector<int> noisy_;
 };
 

@@ -1,7 +1,8 @@
 // The switch's standard statistics as time passes, with the device's clock
-// driven by the test: growth only over a link, the 32-bit counters as the
-// low half of the 64-bit ones, the wrap of the busiest port, the clear
-// order, and RMON's history buckets and alarms.
+// driven by the test: growth only over a link, the management interface's
+// steady traffic, the 32-bit counters as the low half of the 64-bit ones,
+// the wrap of the busiest port, the clear order, and RMON's history buckets
+// and alarms.
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,25 @@ TEST(SimTraffic, NarrowCountersAreTheLowHalfOfTheWideOnesAndTheTablesAgree) {
             }
             EXPECT_EQ(sizes & 0xFFFFFFFFu, n(kEtherStats + "5")) << port;
         }
+    }
+}
+
+TEST(SimTraffic, TheManagementInterfaceCarriesTheSwitchsOwnTrafficWithoutErrors) {
+    constexpr int kManagement = TrafficCounters::kManagementInterface;
+    const std::pair<std::string, std::uint64_t> growth[] = {
+        {kIf + "10", 191'520}, {kIf + "11", 1500}, {kIf + "12", 96},    {kIf + "14", 0},
+        {kIf + "16", 270'000}, {kIf + "17", 1500}, {kIf + "20", 0},     {kIfX + "6", 191'520},
+        {kIfX + "2", 60},      {kIfX + "3", 36},   {kIfX + "11", 1500},
+    };
+    Switch sw;
+    std::vector<std::uint64_t> first;
+    for (const auto& [column, per100s] : growth) {
+        first.push_back(sw.Number(At(column, kManagement)));
+    }
+    sw.To(10000);
+    for (std::size_t i = 0; i < std::size(growth); ++i) {
+        EXPECT_EQ(sw.Number(At(growth[i].first, kManagement)) - first[i], growth[i].second)
+            << growth[i].first;
     }
 }
 
