@@ -139,7 +139,8 @@ void TrafficCounters::Track(const PortModel& ports, std::uint32_t now) {
 }
 
 void TrafficCounters::Clear(std::uint32_t now) {
-    for (Life& life : lives_) {
+    for (int p = 1; p <= PortModel::kPorts; ++p) {
+        Life& life = Of(p);
         life.base.fill(0);
         life.upBefore = 0;
         life.since = now;

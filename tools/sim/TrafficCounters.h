@@ -64,7 +64,8 @@ public:
     // Takes note of the links as they are at `now` (hundredths since start);
     // called after every change of a link.
     void Track(const PortModel& ports, std::uint32_t now);
-    // Every port counts from zero again at `now`.
+    // Every port counts from zero again at `now`; the management interface
+    // goes on.
     void Clear(std::uint32_t now);
 
     // The counts of `port` (1 to 24, or the management interface) at `now`,

@@ -112,9 +112,14 @@ TEST(SimTraffic, ClearingStartsEveryPortFromZero) {
     TrafficCounters traffic(ports, 1);
     const int busy = TrafficCounters::kWrappingPort;
     EXPECT_GT(traffic.At(busy, 0)[Count::InOctets], 0u) << "the busiest port starts high";
+    const auto management = [&](std::uint32_t now) {
+        return traffic.At(TrafficCounters::kManagementInterface, now)[Count::InOctets];
+    };
     traffic.Clear(500);
     EXPECT_EQ(traffic.At(busy, 500)[Count::InOctets], 0u);
     EXPECT_EQ(traffic.At(busy, 600)[Count::InOctets], 25'000'000u);
+    // 6 s at 1,915.2 octets a second, the clear notwithstanding.
+    EXPECT_EQ(management(600), 11'491u);
 }
 
 TEST(SimTraffic, NarrowCountersAreTheLowHalfOfTheWideOnesAndTheTablesAgree) {
