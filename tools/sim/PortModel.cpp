@@ -53,7 +53,8 @@ PortModel::PortModel(std::uint64_t seed) : random_(seed) {
         Port& port = At(p);
         port.combo = p >= kFirstCombo;
         // About two ports in three have a partner; a few are Fast Ethernet.
-        port.partner[kCopper] = p != kFibrePort && !Chance(random_, 3);
+        // The chance is drawn for the uplink too, so every seed's life stays.
+        port.partner[kCopper] = p != kFibrePort && (!Chance(random_, 3) || p == kUplinkPort);
         port.partnerGigabit = !Chance(random_, 4);
         port.partner[kFibre] = p == kFibrePort;
     }

@@ -46,6 +46,9 @@ public:
     static constexpr int kPorts = 24;
     static constexpr int kFirstCombo = 21;
     static constexpr int kFibrePort = 22;  // the combo port with a fibre module and partner
+    // The uplink: linked at start whatever the seed, so that RMON's alarm on
+    // its errors has something to watch.
+    static constexpr int kUplinkPort = 1;
 
     explicit PortModel(std::uint64_t seed);
 

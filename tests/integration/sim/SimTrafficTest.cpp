@@ -209,6 +209,15 @@ TEST(SimTraffic, TheClearOrderZeroesThePortsAndMarksTheDiscontinuity) {
     EXPECT_GT(sw.Number(At(kIfX + "6", port)), 0u);
 }
 
+TEST(SimTraffic, EverySeedMakesTheUplinkTheFirstNoisyPortForTheAlarmToWatch) {
+    for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+        const PortModel ports(seed);
+        const TrafficCounters traffic(ports, seed);
+        ASSERT_FALSE(traffic.NoisyPorts().empty()) << seed;
+        EXPECT_EQ(traffic.NoisyPorts().front(), PortModel::kUplinkPort) << seed;
+    }
+}
+
 TEST(SimTraffic, HistoryBucketsAndAlarmsSampleTheCounters) {
     Switch sw;
     const int busy = TrafficCounters::kWrappingPort;
