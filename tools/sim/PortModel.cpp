@@ -72,25 +72,10 @@ void PortModel::Step(std::uint32_t now) {
                 port.lastChange = now;
             }
         }
+        // One draw a port and second, as ever: the activity LED blinks on
+        // three seconds in five of a linked port.
         const std::uint64_t draw = random_();
         port.active = port.Up() && draw % 5 < 3;
-        const std::uint64_t broadcasts = port.Up() ? (draw >> 8) % 4 : 0;
-        port.inBroadcast += broadcasts;
-        port.outBroadcast += broadcasts / 2;
-        port.inMulticast += broadcasts / 3;
-        port.outMulticast += broadcasts / 3;
-        std::uint64_t octets = broadcasts * 64;
-        if (port.active) {
-            const std::uint64_t rate = port.Gigabit() ? 2'000'000 : 200'000;
-            const std::uint64_t in = (draw >> 16) % rate;
-            const std::uint64_t out = (draw >> 40) % rate;
-            port.inUnicast += in / 512 + 1;
-            port.outUnicast += out / 512 + 1;
-            port.inOctets += in;
-            port.outOctets += out;
-        }
-        port.inOctets += octets;
-        port.outOctets += octets / 2;
     }
 }
 
@@ -116,15 +101,6 @@ std::string PortModel::LedString() const {
         leds += port.Gigabit() ? kGreen : kOrange;
     }
     return leds;
-}
-
-void PortModel::ClearCounters() {
-    for (Port& port : ports_) {
-        port.inOctets = port.outOctets = 0;
-        port.inUnicast = port.outUnicast = 0;
-        port.inMulticast = port.outMulticast = 0;
-        port.inBroadcast = port.outBroadcast = 0;
-    }
 }
 
 }  // namespace vsim

@@ -21,14 +21,6 @@ struct Port {
     LinkSpeed forced = LinkSpeed::Auto;
     bool active = false;           // traffic during the last second
     std::uint32_t lastChange = 0;  // hundredths of a second since start
-    std::uint64_t inOctets = 0;
-    std::uint64_t outOctets = 0;
-    std::uint64_t inUnicast = 0;
-    std::uint64_t outUnicast = 0;
-    std::uint64_t inMulticast = 0;
-    std::uint64_t outMulticast = 0;
-    std::uint64_t inBroadcast = 0;
-    std::uint64_t outBroadcast = 0;
 
     bool LinkUp(Medium m) const { return partner[m] && enabled[m]; }
     // The medium carrying the link; a combo port prefers its fibre side.
@@ -38,9 +30,10 @@ struct Port {
     bool FullDuplex() const;
 };
 
-// The 24 ports of a Vanta-A and how they live: which have a partner, their
-// traffic and counters. Everything random comes from one generator seeded at
-// start, one step per second, so a seed replays the same life.
+// The 24 ports of a Vanta-A and how they live: which have a partner and
+// which blink with traffic (the counters are TrafficCounters'). Everything
+// random comes from one generator seeded at start, one step per second, so a
+// seed replays the same life.
 class PortModel {
 public:
     static constexpr int kPorts = 24;
@@ -56,14 +49,12 @@ public:
     const Port& At(int port) const { return ports_[static_cast<std::size_t>(port - 1)]; }
 
     // One second of life ending at `now` (hundredths since start): links come
-    // and go now and then, linked ports carry traffic.
+    // and go now and then, linked ports blink with traffic.
     void Step(std::uint32_t now);
 
     // Sets the administrative state of one medium; a link change is stamped.
     void SetEnabled(int port, Medium medium, bool enabled, std::uint32_t now);
     void SetForced(int port, LinkSpeed speed) { At(port).forced = speed; }
-    // Every port's traffic counters start again from zero.
-    void ClearCounters();
 
     // The front-panel LED string: power, console and RPS bytes, then a link
     // byte (1 = no link, 0x80 = activity) and a colour byte per port.

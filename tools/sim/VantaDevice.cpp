@@ -564,7 +564,6 @@ void VantaDevice::PublishPorts() {
 // The port statistics start again from zero: the ports' traffic and the
 // counters that grow over a link.
 void VantaDevice::ClearCounters() {
-    ports_.ClearCounters();
     traffic_.Clear(now_);
     // Managers learn from this that the counters started again.
     for (std::uint32_t p = 1; p <= PortModel::kPorts; ++p) {
